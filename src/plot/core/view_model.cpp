@@ -1,0 +1,111 @@
+#include "plot/core/view_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "record/velk_doc.h"
+
+namespace velk {
+
+std::string CurveKindTitle(int kind) {
+  static const char* const kTitles[] = {
+      "original wave",
+      "calculate data graph重新整理后的图象",
+      "engineering stress curve",
+      "engineering strain curve",
+      "engineering strain rate curve",
+      "actual stress curve",
+      "actual strain curve",
+      "actual strain rate curve",
+      "engineering strain-stress curve",
+      "actual strain-stress curve",
+  };
+  if (kind < kFirstCurveKind || kind > kLastCurveKind) return {};
+  return kTitles[kind - kFirstCurveKind];
+}
+
+void ViewModel::SelectCurve(int kind, int showUnsmoothed, int showSmoothed) {
+  if (kind != m_curveKind && onCaption) onCaption(CurveKindTitle(kind));
+  m_curveKind = kind;
+  m_showUnsmoothed = showUnsmoothed;
+  m_showSmoothed = showSmoothed;
+  if (kind >= kFirstCurveKind && kind <= kLastCurveKind) m_scaleIndex = kind - kFirstCurveKind;
+  BindCurveArrays();
+}
+
+void ViewModel::BindCurveArrays() {
+  CVelkDoc& d = m_doc;
+  const int kind = m_curveKind;
+  if (kind == kOriginalWave) {
+    if (d.m_shownWaves == 1) {
+      m_unsmoothedY = &d.m_rawInc;
+      m_smoothedY = &d.m_smoothInc;
+    } else if (d.m_shownWaves == 2) {
+      m_unsmoothedY = &d.m_rawTr;
+      m_smoothedY = &d.m_smoothTr;
+    }
+    m_unsmoothedX = m_smoothedX = nullptr;
+  } else if (kind == kProcessedWave) {
+    if (d.m_shownWaves == 1) {
+      m_unsmoothedY = &d.m_workInc;
+      m_smoothedY = &d.m_smoothInc;
+    } else {
+      m_unsmoothedY = &d.m_workTr;
+      m_smoothedY = &d.m_smoothTr;
+    }
+    m_unsmoothedX = m_smoothedX = nullptr;
+  } else if (kind >= 5 && kind <= 10) {
+    m_unsmoothedY = &d.m_computed[kind - 5];
+    m_smoothedY = &d.m_smoothed[kind - 5];
+    m_unsmoothedX = m_smoothedX = nullptr;
+  } else if (kind == kEngStressStrain) {
+    m_unsmoothedY = &d.Shown(kEngStress);
+    m_unsmoothedX = &d.Shown(kEngStrain);
+    m_smoothedY = &d.m_smoothed[kEngStress];
+    m_smoothedX = &d.m_smoothed[kEngStrain];
+  } else if (kind == kTrueStressStrain) {
+    m_unsmoothedY = &d.Shown(kTrueStress);
+    m_unsmoothedX = &d.Shown(kTrueStrain);
+    m_smoothedY = &d.m_smoothed[kTrueStress];
+    m_smoothedX = &d.m_smoothed[kTrueStrain];
+  }
+  Redraw();
+}
+
+std::pair<int, int> ViewModel::GetVisibleRange() const {
+  const ScaleRecord& s = Current();
+  const bool wave = m_curveKind == kOriginalWave || m_curveKind == kProcessedWave;
+  const int n = wave ? m_doc.m_pointCount : m_doc.m_lastResultIndex;
+  int first = 0;
+  if (s.xStart >= 0) first = static_cast<int>(std::min(std::trunc(s.xStart), 2e9));
+  int last = n;
+  const bool xy = m_curveKind == kEngStressStrain || m_curveKind == kTrueStressStrain;
+  if (!xy && n >= s.xEnd) last = static_cast<int>(std::trunc(s.xEnd));
+  // Never beyond the last element of what is drawn: waves end at point count - 1, curves at N.
+  if (wave) last = std::min(last, m_doc.m_pointCount - 1);
+  return {first, last};
+}
+
+void ViewModel::InitialUpdate() {
+  const CVelkDoc& d = m_doc;
+  std::vector<double> joined;
+  joined.reserve(d.m_rawInc.size() + d.m_rawTr.size());
+  joined.insert(joined.end(), d.m_rawInc.begin(), d.m_rawInc.end());
+  joined.insert(joined.end(), d.m_rawTr.begin(), d.m_rawTr.end());
+  if (d.ws().Has(kRecordFileSource)) {
+    ScaleRecordFileWaves(m_scales[0], joined, d.m_pointCount);
+  } else {
+    ScaleRawWaves(m_scales[0], joined, d.m_pointCount);
+  }
+  m_scales[1] = m_scales[0];
+}
+
+void ViewModel::ScaleResults() {
+  const CVelkDoc& d = m_doc;
+  const int last = d.m_lastResultIndex;
+  for (int c = 0; c < kResultCurveCount; ++c) ScaleIndexCurve(m_scales[2 + c], d.m_computed[c], last);
+  ScaleXYCurve(m_scales[8], d.Shown(kEngStrain), d.Shown(kEngStress), last);
+  ScaleXYCurve(m_scales[9], d.Shown(kTrueStrain), d.Shown(kTrueStress), last);
+}
+
+}  // namespace velk

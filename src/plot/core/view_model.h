@@ -1,0 +1,75 @@
+#pragma once
+// The plot view's state without any window: curve kind, display flags, the ten scale records and
+// the arrays bound for drawing. The desktop view (CVelkView) wraps one; velk-reduce uses one
+// directly, so both draw and pick from the same state.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "plot/core/scale.h"
+
+namespace velk {
+
+class CVelkDoc;
+
+inline constexpr int kFirstCurveKind = 3;
+inline constexpr int kLastCurveKind = 12;
+enum CurveKind {
+  kOriginalWave = 3,
+  kProcessedWave = 4,
+  kEngStressCurve = 5,
+  kTrueStrainRateCurve = 10,
+  kEngStressStrain = 11,
+  kTrueStressStrain = 12,
+};
+
+// Frame caption of a curve kind ("original wave" ...); empty outside 3..12.
+std::string CurveKindTitle(int kind);
+
+class ViewModel {
+ public:
+  explicit ViewModel(CVelkDoc& doc) : m_doc(doc) {}
+
+  CVelkDoc& doc() { return m_doc; }
+  const CVelkDoc& doc() const { return m_doc; }
+
+  std::array<ScaleRecord, 10> m_scales{};
+  int m_scaleIndex = 0;
+  int m_curveKind = 0;  // 0 until the first selection
+  int m_showSmoothed = 0;
+  int m_showUnsmoothed = 0;
+  // Bound arrays; never owned. X is null when the curve is plotted against its point index.
+  const std::vector<double>* m_unsmoothedY = nullptr;
+  const std::vector<double>* m_unsmoothedX = nullptr;
+  const std::vector<double>* m_smoothedY = nullptr;
+  const std::vector<double>* m_smoothedX = nullptr;
+
+  // Called when the caption must change, and when the view must be redrawn.
+  std::function<void(const std::string&)> onCaption;
+  std::function<void()> onRedraw;
+
+  ScaleRecord& Current() { return m_scales[m_scaleIndex]; }
+  const ScaleRecord& Current() const { return m_scales[m_scaleIndex]; }
+
+  void SelectCurve(int kind, int showUnsmoothed, int showSmoothed);
+  void BindCurveArrays();
+  // First and last point index of the current curve that lie on the X axis, clamped so that no
+  // array is ever read beyond its last element.
+  std::pair<int, int> GetVisibleRange() const;
+  // Sets the scale records of kinds 3 and 4 from both raw waves.
+  void InitialUpdate();
+  // Scale records of kinds 5 to 12 after a computation.
+  void ScaleResults();
+
+  void Redraw() {
+    if (onRedraw) onRedraw();
+  }
+
+ private:
+  CVelkDoc& m_doc;
+};
+
+}  // namespace velk

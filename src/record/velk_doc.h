@@ -1,0 +1,106 @@
+#pragma once
+// The test record: one pressure-bar test in memory. It owns the recorded channels, the working
+// and smoothed copies, the six result curves and the window and baseline indices. The physical
+// parameters live in the program-wide Workspace, which the constructor partly resets.
+
+#include <array>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "record/setup_fields.h"
+#include "record/workspace.h"
+
+namespace velk {
+
+class ViewModel;
+
+// Result curves, in the fixed order every array of six follows.
+enum ResultCurve {
+  kEngStress = 0,  // MPa
+  kEngStrain,      // dimensionless
+  kEngStrainRate,  // 1/s
+  kTrueStress,     // MPa
+  kTrueStrain,
+  kTrueStrainRate,
+  kResultCurveCount
+};
+
+// What the curve chooser offers; the GUI mirrors it on buttons 1032-1040, 1041 and 1042.
+struct ChooserState {
+  bool processedEnabled = false;  // button 1032, after the first window method ran
+  bool resultsEnabled = false;    // buttons 1033-1040 and the check boxes, after a computation
+};
+
+// Things a window that shows the record wants to hear about. Every member may be empty.
+struct DocObserver {
+  std::function<void()> setupFieldsLoaded;  // setup fields were reloaded from the test parameters
+  std::function<void()> chooserChanged;     // ChooserState changed
+};
+
+class CVelkDoc {
+ public:
+  explicit CVelkDoc(Workspace& ws);
+  CVelkDoc(const CVelkDoc&) = delete;
+  CVelkDoc& operator=(const CVelkDoc&) = delete;
+
+  Workspace& ws() { return m_ws; }
+  const Workspace& ws() const { return m_ws; }
+  TestParameters& params() { return m_ws.params; }
+
+  // Mean of each raw wave over its baseline range. Ranges are clamped to the wave; an empty
+  // range gives a mean of 0.
+  void ComputeBaselineMeans();
+  // Takes the bar material and diameter from the setup fields into the test parameters and sets
+  // the bar wave speed, modulus and area from the bar tables. An index outside the tables leaves
+  // the previous values.
+  void SetBarProperties();
+  // Copies the parameter-file values into the setup fields (wave choice and model untouched).
+  void LoadParametersIntoSetup();
+
+  // Installs freshly read channels: raw waves of pointCount samples each, working waves of the
+  // same length and smoothed waves one longer. Clamps the baseline ranges to the waves and
+  // computes the baseline means.
+  void InstallWaves(std::vector<double> incident, std::vector<double> transmitted);
+
+  int pointCount() const { return m_pointCount; }
+
+  // The test record's own fields, named as the operator knows them.
+  int m_shownWaves = 1;  // 1 incident, 2 transmitted, 3 both
+  int m_pickedIndex = 0;
+  int m_pickedValue = 0;
+  int m_pointCount = 1024;
+  int m_resultLimit = 2000;
+  int m_lastResultIndex = -1;
+  int m_incBaseStart = 0, m_incBaseEnd = 199;
+  int m_trBaseStart = 0, m_trBaseEnd = 199;
+  double m_incBaseMean = 0, m_trBaseMean = 0;
+  // Wave windows, same order as WindowIndex.
+  std::array<int, 6> m_windows{};
+
+  std::vector<double> m_rawInc, m_rawTr;
+  std::vector<double> m_workInc, m_workTr;
+  std::vector<double> m_smoothInc, m_smoothTr;  // point count + 1 entries
+  std::array<std::vector<double>, kResultCurveCount> m_computed;
+  std::array<std::vector<double>, kResultCurveCount> m_smoothed;
+
+  SetupFields m_setup;
+  ChooserState m_chooser;
+  DocObserver m_observer;
+  ViewModel* m_view = nullptr;  // the record's plot view, when one exists
+
+  // The curves the view and tools use as "shown" ones: always the computed curves here.
+  const std::vector<double>& Shown(ResultCurve c) const { return m_computed[c]; }
+
+  void NotifyChooser() {
+    if (m_observer.chooserChanged) m_observer.chooserChanged();
+  }
+
+ private:
+  Workspace& m_ws;
+};
+
+// The bridge-mode conversion factor of the default parameters, 4e6 / (500 * 8 * 2.1 * 1).
+inline constexpr double kDefaultConversionFactor = 476.1904761904762;
+
+}  // namespace velk
