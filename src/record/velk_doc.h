@@ -30,6 +30,8 @@ enum ResultCurve {
 struct ChooserState {
   bool processedEnabled = false;  // button 1032, after the first window method ran
   bool resultsEnabled = false;    // buttons 1033-1040 and the check boxes, after a computation
+  bool showUnsmoothedChecked = true;  // check box 1041 "原始曲线"
+  bool showSmoothedChecked = false;   // check box 1042 "光滑后曲线"
 };
 
 // Things a window that shows the record wants to hear about. Every member may be empty.
