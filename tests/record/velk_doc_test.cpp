@@ -1,0 +1,128 @@
+#include "record/velk_doc.h"
+
+#include <gtest/gtest.h>
+
+#include "record/peak_search.h"
+
+namespace velk {
+namespace {
+
+TEST(TestRecord, ConstructorResetsSomeParametersAndKeepsTheBar) {
+  Workspace ws;
+  ws.params.barMaterialIndex = 1;
+  ws.params.barDiameterIndex = 2;
+  ws.params.barWaveSpeedMs = 5065.0f;
+  ws.params.strikerVelocityMs = 12.0f;
+  ws.params.matrixWaveSpeedMs = 300.0f;
+  ws.params.samplingMhz = 10.0f;
+  ws.params.channel[kTransmitted].factor = 2.0;
+  CVelkDoc doc(ws);
+
+  EXPECT_EQ(doc.m_pointCount, 1024);
+  EXPECT_EQ(doc.m_resultLimit, 2000);
+  EXPECT_EQ(doc.m_incBaseStart, 0);
+  EXPECT_EQ(doc.m_incBaseEnd, 199);
+  EXPECT_EQ(doc.m_trBaseEnd, 199);
+  EXPECT_EQ(doc.m_shownWaves, 1);
+  EXPECT_TRUE(doc.m_rawInc.empty());
+  for (int w : doc.m_windows) EXPECT_EQ(w, 0);
+
+  // Reset by every new record.
+  EXPECT_FLOAT_EQ(ws.params.samplingMhz, 5.0f);
+  EXPECT_DOUBLE_EQ(ws.params.sampleIntervalUs, 0.2);
+  EXPECT_FLOAT_EQ(ws.params.specimenDiameterMm, 8.0f);
+  EXPECT_FLOAT_EQ(ws.params.specimenThicknessMm, 4.0f);
+  EXPECT_FLOAT_EQ(ws.params.specimenWaveSpeedMs, 5000.0f);
+  for (const ChannelSlots& c : ws.params.channel) {
+    EXPECT_DOUBLE_EQ(c.factor, 4000000.0 / (500.0 * 8.0 * 2.1 * 1.0));
+    EXPECT_DOUBLE_EQ(c.bridgeVoltage, 8.0);
+    EXPECT_DOUBLE_EQ(c.calBridgeVoltage, 1.0);
+    EXPECT_DOUBLE_EQ(c.gainOrStaticStrain, 500.0);
+    EXPECT_DOUBLE_EQ(c.gaugeFactor, 2.1);
+    EXPECT_DOUBLE_EQ(c.armsOrHeight, 1.0);
+  }
+  // Kept from the test before: the bar, the striker and the matrix wave speed.
+  EXPECT_EQ(ws.params.barMaterialIndex, 1);
+  EXPECT_EQ(ws.params.barDiameterIndex, 2);
+  EXPECT_FLOAT_EQ(ws.params.barWaveSpeedMs, 5065.0f);
+  EXPECT_FLOAT_EQ(ws.params.strikerVelocityMs, 12.0f);
+  EXPECT_FLOAT_EQ(ws.params.matrixWaveSpeedMs, 300.0f);
+
+  // The setup dialog starts at its own defaults, not at the kept values.
+  EXPECT_FLOAT_EQ(doc.m_setup.strikerVelocityMs, 3.0f);
+  EXPECT_FLOAT_EQ(doc.m_setup.matrixWaveSpeedMs, 0.0f);
+  EXPECT_FLOAT_EQ(doc.m_setup.samplingMhz, 5.0f);
+  EXPECT_EQ(doc.m_setup.waveChoice, 0);
+  EXPECT_EQ(doc.m_setup.computeModel, 0);
+  EXPECT_EQ(doc.m_setup.barMaterialIndex, 0);
+}
+
+TEST(TestRecord, BaselineMeansStayInsideTheWaves) {
+  Workspace ws;
+  CVelkDoc doc(ws);
+  std::vector<double> inc(500, 100.0), tr(500, -100.0);
+  inc[7] = 1100.0;
+  doc.InstallWaves(inc, tr);
+  EXPECT_EQ(doc.m_pointCount, 500);
+  EXPECT_EQ(doc.m_smoothInc.size(), 501u);
+  EXPECT_EQ(doc.m_workTr.size(), 500u);
+  EXPECT_DOUBLE_EQ(doc.m_incBaseMean, (199 * 100.0 + 1100.0) / 200.0);
+  EXPECT_DOUBLE_EQ(doc.m_trBaseMean, -100.0);
+
+  doc.m_incBaseStart = doc.m_incBaseEnd = 7;  // a single sample is its own mean
+  doc.ComputeBaselineMeans();
+  EXPECT_DOUBLE_EQ(doc.m_incBaseMean, 1100.0);
+
+  // A range past the end is pulled back onto the wave rather than read beyond it.
+  doc.m_trBaseStart = 450;
+  doc.m_trBaseEnd = 5000;
+  doc.ComputeBaselineMeans();
+  EXPECT_EQ(doc.m_trBaseEnd, 499);
+  EXPECT_DOUBLE_EQ(doc.m_trBaseMean, -100.0);
+
+  // A reversed range has no samples: its mean is defined as 0.
+  doc.m_incBaseStart = 300;
+  doc.m_incBaseEnd = 200;
+  doc.ComputeBaselineMeans();
+  EXPECT_DOUBLE_EQ(doc.m_incBaseMean, 0.0);
+
+  // A short test: the default range 0-199 is clamped to the 50 samples there are.
+  CVelkDoc shortDoc(ws);
+  shortDoc.InstallWaves(std::vector<double>(50, 3.0), std::vector<double>(50, 4.0));
+  EXPECT_EQ(shortDoc.m_incBaseEnd, 49);
+  EXPECT_DOUBLE_EQ(shortDoc.m_incBaseMean, 3.0);
+  EXPECT_DOUBLE_EQ(shortDoc.m_trBaseMean, 4.0);
+}
+
+TEST(TestRecord, BarPropertiesFollowTheSetupListsAndIgnoreUnknownRows) {
+  Workspace ws;
+  CVelkDoc doc(ws);
+  doc.m_setup.barMaterialIndex = 1;
+  doc.m_setup.barDiameterIndex = 2;
+  doc.SetBarProperties();
+  EXPECT_FLOAT_EQ(ws.params.barWaveSpeedMs, 5065.0f);
+  EXPECT_FLOAT_EQ(ws.params.barModulusMpa, 71420.0f);
+  EXPECT_DOUBLE_EQ(ws.params.barAreaMm2, 201.0619264);
+  doc.m_setup.barMaterialIndex = 0;
+  doc.m_setup.barDiameterIndex = 7;
+  doc.SetBarProperties();
+  EXPECT_FLOAT_EQ(ws.params.barWaveSpeedMs, 5122.0f);
+  EXPECT_FLOAT_EQ(ws.params.barModulusMpa, 198646.0f);
+  EXPECT_DOUBLE_EQ(ws.params.barAreaMm2, 201.0619264);
+  EXPECT_EQ(ws.params.barDiameterIndex, 7);
+}
+
+TEST(PeakSearch, KeepsTheEarliestOfEqualExtremesAndStaysInTheArray) {
+  const std::vector<double> a = {1, 3, 3, 2};
+  EXPECT_EQ(IndexOfMax(0, 3, a), 1);
+  const std::vector<double> b = {2, 0, 0};
+  EXPECT_EQ(IndexOfMin(0, 2, b), 1);
+  EXPECT_EQ(IndexOfMax(2, 1, a), 2);   // last < first + 1 gives first
+  EXPECT_EQ(IndexOfMax(1, 99, a), 1);  // the end is clamped to the array
+  EXPECT_EQ(IndexOfMin(0, 99, a), 0);
+  EXPECT_EQ(IndexOfMax(9, 12, a), 9);  // a start outside the array reads nothing
+  EXPECT_EQ(IndexOfMax(0, 5, std::vector<double>{}), 0);
+}
+
+}  // namespace
+}  // namespace velk
