@@ -1,0 +1,75 @@
+#include <cstdint>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "record/c_number.h"
+#include "record/file_io.h"
+#include "record/interaction.h"
+#include "record/reader.h"
+#include "record/reader_common.h"
+#include "record/velk_doc.h"
+
+namespace velk {
+
+namespace {
+
+// The recorder's channel arrays grow in steps of this many samples, and the point count is the
+// capacity reached, so it is always a multiple of it less the incident start point.
+constexpr std::int64_t kGrowStep = 1024;
+
+}  // namespace
+
+int Cs20000Reader::Read(CVelkDoc& doc, Interaction& ui) {
+  if (m_in.incidentStart < 0 || m_in.transmittedStart < 0) {
+    ui.ShowMessage(kNegativeStart);
+    return kReadFailed;
+  }
+  try {
+    // One capacity for both channels: it starts at one step and only ever grows.
+    std::int64_t capacity = kGrowStep;
+    std::vector<double> channel[2];
+    const std::string* paths[2] = {&m_in.incidentPath, &m_in.transmittedPath};
+    const int starts[2] = {m_in.incidentStart, m_in.transmittedStart};
+    std::string text;
+    for (int c = 0; c < 2; ++c) {
+      if (!ReadWholeFile(*paths[c], text)) {
+        ui.ShowMessage(kOpenFault, {*paths[c]});
+        return kReadFailed;
+      }
+      const char* p = text.data();
+      const char* const end = p + text.size();
+      std::vector<double>& values = channel[c];
+      values.reserve(text.size() / 2 + 1);
+      // Samples to the end of the file; a token that is not a number ends the file there.
+      float v = 0.0f;
+      std::int64_t i = 0;
+      for (; ScanFloat(p, end, v); ++i) {
+        if (i >= starts[c]) values.push_back(static_cast<double>(v));
+      }
+      const std::int64_t kept = static_cast<std::int64_t>(values.size());
+      while (kept > capacity) capacity += kGrowStep;
+    }
+    // Positions between the last sample and the capacity got no value from the file: zero.
+    const std::int64_t pointCount = capacity - m_in.incidentStart;
+    if (pointCount < 0) {
+      ui.ShowMessage(kAllocFault);
+      return kReadFailed;
+    }
+    if (pointCount == 0) {
+      ui.ShowMessage(kNoData, {m_in.incidentPath});
+      return kReadFailed;
+    }
+    return InstallChannels(doc, ui, std::move(channel[0]), std::move(channel[1]), pointCount,
+                           kCs20000Source);
+  } catch (const std::bad_alloc&) {
+    ui.ShowMessage(kAllocFault);
+    return kReadFailed;
+  }
+}
+
+int ReadCs20000Waves(CVelkDoc& doc, Interaction& ui) {
+  return Cs20000Reader(doc.ws().waveOpen).Read(doc, ui);
+}
+
+}  // namespace velk

@@ -1,0 +1,55 @@
+#include <new>
+#include <string>
+#include <vector>
+
+#include "record/c_number.h"
+#include "record/file_io.h"
+#include "record/interaction.h"
+#include "record/reader.h"
+#include "record/reader_common.h"
+#include "record/text_lines.h"
+#include "record/velk_doc.h"
+
+namespace velk {
+
+namespace {
+
+// The recorder stores its readings less 512; keep the offset so old results reproduce.
+constexpr double kRecorderOffset = 512.0;
+
+}  // namespace
+
+int RecordFileReader::Read(CVelkDoc& doc, Interaction& ui) {
+  try {
+    std::string text;
+    if (!ReadWholeFile(m_path, text)) {
+      ui.ShowMessage("打开文档失败。");
+      return kReadFailed;
+    }
+    std::vector<double> values;
+    values.reserve(text.size() / 2 + 1);
+    LineReader lines(text);
+    std::string_view line;
+    // The data end at the first empty line; a line without a number counts as 0.
+    while (lines.Next(line) && !line.empty()) values.push_back(Atof(line) - kRecorderOffset);
+
+    const std::size_t n = values.size();
+    const std::size_t points = (n + 1) / 2;
+    if (points == 0) {
+      ui.ShowMessage(kNoData, {m_path});
+      return kReadFailed;
+    }
+    // The incident channel is the first half; with an odd count the transmitted channel's last
+    // position has no reading and stays 0.
+    std::vector<double> incident(values.begin(), values.begin() + points);
+    std::vector<double> transmitted(values.begin() + points, values.end());
+    values = {};
+    return InstallChannels(doc, ui, std::move(incident), std::move(transmitted),
+                           static_cast<std::int64_t>(points), kRecordFileSource);
+  } catch (const std::bad_alloc&) {
+    ui.ShowMessage(kAllocFault);
+    return kReadFailed;
+  }
+}
+
+}  // namespace velk

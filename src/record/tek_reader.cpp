@@ -1,0 +1,105 @@
+#include <cstdint>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "record/c_number.h"
+#include "record/file_io.h"
+#include "record/interaction.h"
+#include "record/reader.h"
+#include "record/reader_common.h"
+#include "record/velk_doc.h"
+
+namespace velk {
+
+namespace {
+
+// A file that holds fewer samples than its header declares repeats its last sample up to the
+// declared length (a slightly truncated export). A shortfall beyond this many samples means the
+// header itself is damaged (say, a claim of 2,000,000,000 samples in a 10 MB file): the channel
+// then holds just the samples present, so no header can make the program allocate gigabytes.
+constexpr std::int64_t kMaxRepeatFill = std::int64_t{1} << 20;
+
+// One file's samples from position 0 to its effective record length. recordLength is the one
+// record-length variable both files share: a file whose length cannot be read keeps the value
+// left by the file before (1024 for the first). Returns the effective record length, which is
+// negative when the file declares a negative one.
+std::int64_t ParseTektronix(std::string_view text, int& recordLength, std::vector<double>& values) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  ScanInt(p, end, recordLength);
+  // Three header numbers, discarded. They never become a sample value.
+  float header = 0;
+  for (int k = 0; k < 3; ++k) ScanFloat(p, end, header);
+
+  const std::int64_t declared = recordLength;
+  values.clear();
+  if (declared <= 0) return declared;
+  // Grow as data arrive; every sample takes at least two bytes of text.
+  values.reserve(static_cast<std::size_t>(std::min<std::int64_t>(declared, text.size() / 2 + 1)));
+  // A read that fails leaves the last value read; a file gives its own samples only, so a file
+  // without any sample holds zeros.
+  float v = 0.0f;
+  // A failed read never advances, exactly as a formatted read stays at the mismatch: once one
+  // fails, so does every later one.
+  while (static_cast<std::int64_t>(values.size()) < declared && ScanFloat(p, end, v)) {
+    values.push_back(static_cast<double>(v));
+  }
+  const std::int64_t present = static_cast<std::int64_t>(values.size());
+  if (declared - present > kMaxRepeatFill) return present;
+  values.resize(static_cast<std::size_t>(declared), static_cast<double>(v));
+  return declared;
+}
+
+}  // namespace
+
+int TektronixReader::Read(CVelkDoc& doc, Interaction& ui) {
+  if (m_in.incidentStart < 0 || m_in.transmittedStart < 0) {
+    ui.ShowMessage(kNegativeStart);
+    return kReadFailed;
+  }
+  try {
+    int recordLength = 1024;
+    std::vector<double> channel[2];
+    std::int64_t length[2] = {0, 0};
+    const std::string* paths[2] = {&m_in.incidentPath, &m_in.transmittedPath};
+    const int starts[2] = {m_in.incidentStart, m_in.transmittedStart};
+    std::string text;
+    for (int c = 0; c < 2; ++c) {
+      if (!ReadWholeFile(*paths[c], text)) {
+        ui.ShowMessage(kOpenFault, {*paths[c]});
+        return kReadFailed;
+      }
+      std::vector<double> values;
+      length[c] = ParseTektronix(text, recordLength, values);
+      // A start point beyond the record leaves a channel of negative length.
+      if (length[c] < starts[c]) {
+        ui.ShowMessage(kAllocFault);
+        return kReadFailed;
+      }
+      channel[c].assign(values.begin() + starts[c], values.begin() + length[c]);
+    }
+    // The point count follows the transmitted file's length less the incident start point;
+    // InstallChannels pads or cuts both channels to it.
+    const std::int64_t pointCount = length[1] - m_in.incidentStart;
+    if (pointCount < 0) {
+      ui.ShowMessage(kAllocFault);
+      return kReadFailed;
+    }
+    if (pointCount == 0) {
+      ui.ShowMessage(kNoData, {m_in.transmittedPath});
+      return kReadFailed;
+    }
+    return InstallChannels(doc, ui, std::move(channel[0]), std::move(channel[1]), pointCount,
+                           kTektronixSource);
+  } catch (const std::bad_alloc&) {
+    ui.ShowMessage(kAllocFault);
+    return kReadFailed;
+  }
+}
+
+int ReadTektronixWaves(CVelkDoc& doc, Interaction& ui) {
+  return TektronixReader(doc.ws().waveOpen).Read(doc, ui);
+}
+
+}  // namespace velk
