@@ -1,0 +1,293 @@
+#include "reduction/wave_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "synthetic.h"
+
+namespace velk {
+namespace {
+
+using testing::AddPulse;
+using testing::Flat;
+using testing::TestRecord;
+
+TEST(FirstPeak, SkipsLowBumpsTakesPlateauStartFallsBackToMaximum) {
+  //                              0  1  2  3  4  5  6  7  8  9
+  const std::vector<double> a = {0, 3, 0, 0, 8, 8, 5, 9, 9, 0};
+  // Index 1 is a local maximum but below half of the peak height (9 / 2): skipped. Index 4 is a
+  // plateau followed by a fall: its first sample.
+  EXPECT_EQ(FirstPeak(0, 8, 0.0, a), 4);
+  // Measured over a base of 2, index 4 must rise above 2 + (9 - 2) / 2 = 5.5: still does.
+  EXPECT_EQ(FirstPeak(0, 8, 2.0, a), 4);
+  // Over a base of -10 the bump at 1 stands 13 over the base, above half of 19: it counts.
+  EXPECT_EQ(FirstPeak(0, 8, -10.0, a), 1);
+  // A plateau that rises again does not count.
+  const std::vector<double> b = {0, 6, 6, 7, 0, 0};
+  EXPECT_EQ(FirstPeak(0, 4, 0.0, b), 3);
+  // A steadily rising range has no local maximum: the maximum of the range.
+  const std::vector<double> c = {0, 1, 2, 3, 4, 5};
+  EXPECT_EQ(FirstPeak(0, 5, 0.0, c), 5);
+  // The last sample of the array has no successor to compare with; nothing is read beyond.
+  const std::vector<double> d = {0, 1, 2, 3, 9};
+  EXPECT_EQ(FirstPeak(0, 4, 0.0, d), 4);
+
+  std::vector<double> neg(a.size());
+  for (std::size_t i = 0; i < a.size(); ++i) neg[i] = -a[i];
+  EXPECT_EQ(FirstTrough(0, 8, 0.0, neg), 4);
+  EXPECT_EQ(FirstTrough(0, 4, 0.0, std::vector<double>{0, -6, -6, -7, 0, 0}), 3);
+  EXPECT_EQ(FirstTrough(0, 4, 0.0, std::vector<double>{0, -1, -2, -3, -9}), 4);
+}
+
+TEST(LocateFront, ExtrapolatesTheFrontAndRampsTheFoot) {
+  const double b = 0.5;
+  std::vector<double> x = Flat(1000, b);
+  AddPulse(x, 100.5, 300.5, 500, 520, 2.0);  // slope 0.01 per sample, meets the base at 100.5
+  const int j0 = 400;
+  const FrontResult r = LocateFront(x, b, Polarity::kPositive, j0, 100);
+  ASSERT_EQ(r.fault, FrontFault::kNone);
+  EXPECT_FALSE(r.unreshaped);
+  // The whole sample after the point where the line through the front meets the base.
+  EXPECT_EQ(r.window.start, 101);
+  EXPECT_EQ(x[101], b);
+  // The samples up to the threshold crossing lie on a line of the front's slope.
+  for (int k = 103; k <= 134; ++k) EXPECT_NEAR(x[k] - x[k - 1], 0.01, 1e-12) << k;
+  // The end: the first sample at or after start + 100 back on the baseline.
+  EXPECT_EQ(r.window.end, 520);
+
+  // The reflected wave mirrored: a negative pulse.
+  std::vector<double> y = Flat(1000, b);
+  AddPulse(y, 100.5, 300.5, 500, 520, -2.0);
+  const FrontResult ry = LocateFront(y, b, Polarity::kNegative, 400, 100);
+  EXPECT_EQ(ry.window.start, 101);
+  EXPECT_EQ(ry.window.end, 520);
+  EXPECT_EQ(y[101], b);
+}
+
+TEST(LocateFront, StaysInsideTheChannelAtItsEdges) {
+  const double b = 0.0;
+  // A front 3 samples from the start: the slope stencil is cut to the samples that exist.
+  std::vector<double> x = Flat(60, b);
+  for (int i = 3; i < 60; ++i) x[i] = std::min(1.0, (i - 2) * 0.25);
+  FrontResult r = LocateFront(x, b, Polarity::kPositive, 20, 100);
+  EXPECT_EQ(r.fault, FrontFault::kNone);
+  EXPECT_GE(r.window.start, 0);
+  EXPECT_LE(r.window.start, 4);
+  // The end search starts beyond the channel: the end is the channel's end, n.
+  EXPECT_EQ(r.window.end, 60);
+
+  // A pulse already above the threshold at sample 0: no baseline sample before the peak. The
+  // window starts at 0 and the wave is left as it is.
+  std::vector<double> y = Flat(50, b);
+  for (int i = 0; i < 30; ++i) y[i] = 1.0;
+  const std::vector<double> before = y;
+  r = LocateFront(y, b, Polarity::kPositive, 10, 5);
+  EXPECT_EQ(r.fault, FrontFault::kNone);
+  EXPECT_TRUE(r.unreshaped);
+  EXPECT_EQ(r.window.start, 0);
+  EXPECT_EQ(r.window.end, 30);
+  EXPECT_EQ(y, before);
+
+  // A peak at the last sample.
+  std::vector<double> z = Flat(50, b);
+  z[49] = 1.0;
+  r = LocateFront(z, b, Polarity::kPositive, 49, 100);
+  EXPECT_EQ(r.fault, FrontFault::kNone);
+  EXPECT_LE(r.window.start, 49);
+  EXPECT_EQ(r.window.end, 50);
+}
+
+TEST(LocateFront, FlatOrBackwardFrontStartsAtTheCrossingUntouched) {
+  const double b = 0.0;
+  std::vector<double> x = Flat(100, b);
+  for (int i = 51; i < 90; ++i) x[i] = 1.0;
+  // Spikes before the crossing at 50 cancel every central difference around it: slope 0.
+  x[42] = x[44] = x[47] = 1.0;
+  const std::vector<double> before = x;
+  FrontResult r = LocateFront(x, b, Polarity::kPositive, 60, 10);
+  EXPECT_EQ(r.fault, FrontFault::kNone);
+  EXPECT_TRUE(r.unreshaped);
+  EXPECT_EQ(r.window.start, 51);
+  EXPECT_EQ(r.window.end, 90);
+  EXPECT_EQ(x, before);
+
+  // Taller spikes make the slope point the wrong way: the same.
+  x[42] = x[44] = x[47] = 3.0;
+  r = LocateFront(x, b, Polarity::kPositive, 60, 10);
+  EXPECT_TRUE(r.unreshaped);
+  EXPECT_EQ(r.window.start, 51);
+}
+
+TEST(LocateFront, NoPulseOnTheWaveSideLeavesTheWaveAlone) {
+  std::vector<double> x = Flat(100, 0.5);
+  x[30] = 0.2;
+  const auto before = x;
+  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 10, 100).fault, FrontFault::kNoPulse);
+  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kNegative, 10, 100).fault, FrontFault::kNoPulse);
+  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 30, 100).fault, FrontFault::kNoPulse);
+  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 100, 100).fault, FrontFault::kNoPulse);
+  EXPECT_EQ(x, before);
+}
+
+// Incident pulse at 300.5-800, reflected (negative) at 1300.5-1800 on the incident channel,
+// transmitted at 900.5-1350 on the transmitted channel; quiet baselines over 0-199.
+std::unique_ptr<TestRecord> ThreeWaveRecord(bool withView = true) {
+  std::vector<double> inc = Flat(2200, 0.5), tr = Flat(2200, 0.25);
+  AddPulse(inc, 300.5, 400.5, 700, 800, 2.0);
+  AddPulse(inc, 1300.5, 1400.5, 1700, 1800, -1.5);
+  AddPulse(tr, 900.5, 1000.5, 1250, 1350, 0.5);
+  auto r = std::make_unique<TestRecord>(inc, tr, withView);
+  r->doc.m_workInc = r->doc.m_rawInc;
+  r->doc.m_workTr = r->doc.m_rawTr;
+  return r;
+}
+
+TEST(PickWaveFronts, PromptsPicksAndPlacesTheThreeWindows) {
+  auto rp = ThreeWaveRecord();
+  TestRecord& r = *rp;
+  r.doc.m_shownWaves = 3;
+  r.ia.pickAnswers = {650, 1650, 1150};
+  EXPECT_EQ(PickWaveFronts(r.doc, r.ia), kDone);
+  EXPECT_EQ(r.ia.messages, (std::vector<std::string>{"请选择入射波上一点", "请选择反射波上一点",
+                                                     "请选择透射波上一点"}));
+  EXPECT_EQ(r.doc.m_shownWaves, 3);
+  EXPECT_EQ(r.view->m_curveKind, kOriginalWave);
+  const std::array<int, 6> expected{301, 800, 1301, 1800, 901, 1350};
+  EXPECT_EQ(r.doc.m_windows, expected);
+  EXPECT_EQ(r.ws.params.windowIndices, expected);
+  // Rearranged: zero outside, baseline off inside.
+  EXPECT_EQ(r.doc.m_workInc[250], 0.0);
+  EXPECT_EQ(r.doc.m_workInc[301], 0.0);
+  EXPECT_NEAR(r.doc.m_workInc[500], 2.0, 1e-12);
+  EXPECT_EQ(r.doc.m_workInc[1000], 0.0);
+  EXPECT_NEAR(r.doc.m_workInc[1500], -1.5, 1e-12);
+  EXPECT_NEAR(r.doc.m_workTr[1100], 0.5, 1e-12);
+  EXPECT_EQ(r.doc.m_workTr[1500], 0.0);
+}
+
+TEST(PickWaveFronts, CancelledPickChangesNothing) {
+  auto rp = ThreeWaveRecord();
+  TestRecord& r = *rp;
+  r.doc.m_shownWaves = 2;
+  r.doc.m_windows = {1, 2, 3, 4, 5, 6};
+  const auto workBefore = r.doc.m_workInc;
+  r.ia.pickAnswers = {650, std::nullopt};
+  EXPECT_EQ(PickWaveFronts(r.doc, r.ia), kCancelled);
+  EXPECT_EQ(r.ia.messages.size(), 2u);
+  EXPECT_EQ(r.doc.m_shownWaves, 2);
+  EXPECT_EQ(r.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(r.doc.m_workInc, workBefore);
+}
+
+TEST(PickWaveFronts, ErasesShortTransmittedSpikesWithinABound) {
+  auto rp = ThreeWaveRecord(false);
+  TestRecord& r = *rp;
+  // A tall spike before the transmitted pulse is found first, taken for a spike and erased.
+  for (int i = 600; i < 620; ++i) r.doc.m_workTr[i] = 3.0;
+  r.ia.pickAnswers = {650, 1650, 1150};
+  EXPECT_EQ(PickWaveFronts(r.doc, r.ia), kDone);
+  EXPECT_EQ(r.doc.m_windows[kTrStart], 901);
+  EXPECT_EQ(r.doc.m_windows[kTrEnd], 1350);
+
+  // Nothing but spikes: the search gives up after its bound and tells the operator.
+  auto sp = ThreeWaveRecord(false);
+  TestRecord& s = *sp;
+  s.doc.m_workTr.assign(2200, 0.25);
+  for (int k = 0; k < 110; ++k) s.doc.m_workTr[20 + 16 * k] = 5.0 - 0.01 * k;
+  s.doc.m_windows = {1, 2, 3, 4, 5, 6};
+  const auto before = s.doc.m_workTr;
+  s.ia.pickAnswers = {650, 1650, 2199};
+  EXPECT_EQ(PickWaveFronts(s.doc, s.ia), kRefused);
+  ASSERT_EQ(s.ia.messages.size(), 4u);
+  EXPECT_NE(s.ia.messages[3].find("100"), std::string::npos);
+  EXPECT_EQ(s.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(s.doc.m_workTr, before);
+}
+
+TEST(PickWaveFronts, ChannelWithoutPulseIsRefused) {
+  auto rp = ThreeWaveRecord(false);
+  TestRecord& r = *rp;
+  r.doc.m_workTr.assign(2200, 0.25);
+  r.doc.m_windows = {1, 2, 3, 4, 5, 6};
+  const auto before = r.doc.m_workInc;
+  r.ia.pickAnswers = {650, 1650, 1150};
+  EXPECT_EQ(PickWaveFronts(r.doc, r.ia), kRefused);
+  ASSERT_EQ(r.ia.messages.size(), 4u);
+  EXPECT_NE(r.ia.messages[3].find("transmitted"), std::string::npos);
+  EXPECT_EQ(r.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(r.doc.m_workInc, before);
+}
+
+TEST(AlignWavePeaks, FindsTheLargestLobesAndTheirFronts) {
+  auto rp = ThreeWaveRecord(false);
+  TestRecord& r = *rp;
+  // A small earlier bump on each channel: the larger lobe wins.
+  AddPulse(r.doc.m_workInc, 220.5, 230.5, 240, 250, 0.3);
+  AddPulse(r.doc.m_workTr, 300.5, 310.5, 320, 330, 0.3);
+  EXPECT_EQ(AlignWavePeaks(r.doc, r.ia), kDone);
+  EXPECT_TRUE(r.ia.messages.empty());
+  const std::array<int, 6> expected{301, 800, 1301, 1800, 901, 1350};
+  EXPECT_EQ(r.doc.m_windows, expected);
+  EXPECT_EQ(r.ws.params.windowIndices, expected);
+}
+
+TEST(AlignWavePeaks, LobeOpenAtTheEndCountsOnlyOnTheTransmittedChannel) {
+  // The incident channel's largest positive lobe runs to the last sample: ignored, the smaller
+  // closed one is taken. On the transmitted channel the same lobe counts.
+  std::vector<double> inc = Flat(1400, 0.0), tr = Flat(1400, 0.0);
+  AddPulse(inc, 200.5, 300.5, 400, 500, 1.0);
+  AddPulse(inc, 600.5, 700.5, 800, 900, -1.0);
+  AddPulse(inc, 1000.5, 1100.5, 5000, 5000, 3.0);
+  AddPulse(tr, 200.5, 300.5, 400, 500, 1.0);
+  AddPulse(tr, 1000.5, 1100.5, 5000, 5000, 3.0);
+  TestRecord r(inc, tr, false);
+  r.doc.m_workInc = inc;
+  r.doc.m_workTr = tr;
+  EXPECT_EQ(AlignWavePeaks(r.doc, r.ia), kDone);
+  EXPECT_EQ(r.doc.m_windows[kIncStart], 201);
+  EXPECT_EQ(r.doc.m_windows[kTrStart], 1001);
+  EXPECT_EQ(r.doc.m_windows[kTrEnd], 1400);
+}
+
+TEST(AlignWavePeaks, ChannelWithoutPulseIsRefused) {
+  auto rp = ThreeWaveRecord(false);
+  TestRecord& r = *rp;
+  r.doc.m_workTr.assign(2200, 0.25);  // exactly on its baseline: no lobe of any area
+  r.doc.m_windows = {1, 2, 3, 4, 5, 6};
+  const auto before = r.doc.m_workInc;
+  EXPECT_EQ(AlignWavePeaks(r.doc, r.ia), kRefused);
+  ASSERT_EQ(r.ia.messages.size(), 1u);
+  EXPECT_NE(r.ia.messages[0].find("No transmitted pulse"), std::string::npos);
+  EXPECT_EQ(r.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(r.doc.m_workInc, before);
+
+  auto qp = ThreeWaveRecord(false);
+  TestRecord& q = *qp;
+  q.doc.m_workInc.assign(2200, 0.5);
+  EXPECT_EQ(AlignWavePeaks(q.doc, q.ia), kRefused);
+  EXPECT_NE(q.ia.messages.at(0).find("No incident pulse"), std::string::npos);
+}
+
+TEST(TypeWaveWindows, TypedBoundsBecomeWindowsAndIndices) {
+  auto rp = ThreeWaveRecord(false);
+  TestRecord& r = *rp;
+  r.ia.sheetAnswers.push_back([](Sheet& s) {
+    auto& p = std::get<WavePosPage>(s.pages[0].data);
+    p = WavePosPage{800, 300, 1800, 1300, 1350, 900};
+    return true;
+  });
+  EXPECT_EQ(TypeWaveWindows(r.doc, r.ia), kDone);
+  const std::array<int, 6> expected{300, 800, 1300, 1800, 900, 1350};
+  EXPECT_EQ(r.doc.m_windows, expected);
+  EXPECT_EQ(r.ws.params.windowIndices, expected);
+  EXPECT_EQ(r.doc.m_workTr[899], 0.0);
+  EXPECT_EQ(r.doc.m_workTr[1000], r.doc.m_rawTr[1000] - r.doc.m_trBaseMean);
+
+  r.ia.sheetAnswers.push_back([](Sheet&) { return false; });
+  EXPECT_EQ(TypeWaveWindows(r.doc, r.ia), kCancelled);
+  EXPECT_EQ(r.doc.m_windows, expected);
+}
+
+}  // namespace
+}  // namespace velk
