@@ -1,0 +1,107 @@
+// The window methods and the compute models on real recordings (see /work/shared/realdata/README):
+// 8-bit quantisation, noise and pulses of thousands of samples.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "reduction/calculate.h"
+#include "reduction/stress_strain.h"
+#include "reduction/wave_windows.h"
+#include "synthetic.h"
+
+namespace velk {
+namespace {
+
+const char* const kRealData = "/work/shared/realdata/";
+
+// The Tektronix text layout: record length, three header numbers, then the samples.
+std::vector<double> ReadTek(const std::string& name) {
+  std::ifstream in(std::string(kRealData) + name);
+  std::vector<double> v;
+  int n = 0;
+  double skip = 0;
+  if (!(in >> n >> skip >> skip >> skip)) return v;
+  double x = 0;
+  while (static_cast<int>(v.size()) < n && in >> x) v.push_back(x);
+  return v;
+}
+
+struct Case {
+  const char* name;
+  int incStart, refStart, trStart;  // approximate pulse starts from the README
+  int incBaseEnd, trBaseEnd;        // quiet baselines
+  float samplingMhz;
+};
+
+std::unique_ptr<testing::TestRecord> Load(const Case& c) {
+  auto inc = ReadTek(std::string(c.name) + "_inc.txt");
+  auto tr = ReadTek(std::string(c.name) + "_tr.txt");
+  if (inc.empty() || tr.empty()) return nullptr;
+  auto r = std::make_unique<testing::TestRecord>(inc, tr);
+  r->doc.m_incBaseEnd = c.incBaseEnd;
+  r->doc.m_trBaseEnd = c.trBaseEnd;
+  r->doc.ComputeBaselineMeans();
+  r->ws.params.samplingMhz = c.samplingMhz;
+  r->ws.params.sampleIntervalUs = 1.0 / c.samplingMhz;
+  r->doc.m_setup.samplingMhz = c.samplingMhz;
+  // Pulses of several thousand samples: let the result curves run long enough to see them.
+  r->doc.m_resultLimit = 20000;
+  return r;
+}
+
+const Case kCases[] = {
+    {"epoxy01", 2412, 7328, 6919, 499, 2999, 12.5f},
+    {"steel945s02", 2467, 14782, 13035, 1199, 9999, 31.25f},
+    {"cu273K", 492, 2045, 2063, 399, 399, 10.0f},
+};
+
+TEST(RealRecordings, AutomaticWindowsSitOnThePulses) {
+  for (const Case& c : kCases) {
+    auto r = Load(c);
+    if (!r) GTEST_SKIP() << "real recordings not available";
+    r->ia.methodAnswers = {5};
+    r->doc.m_setup.computeModel = kModelThreeWave;
+    EXPECT_EQ(OnCalculate(r->doc, r->ia), kDone) << c.name;
+    const auto& w = r->doc.m_windows;
+    // The fronts lie at the README's pulse starts, within the rise of a real pulse.
+    const int tolerance = 100;
+    EXPECT_NEAR(w[kIncStart], c.incStart, tolerance) << c.name;
+    EXPECT_NEAR(w[kRefStart], c.refStart, tolerance) << c.name;
+    EXPECT_NEAR(w[kTrStart], c.trStart, tolerance) << c.name;
+    EXPECT_GT(w[kIncEnd], w[kIncStart] + 100) << c.name;
+    EXPECT_LE(w[kTrEnd], r->doc.pointCount()) << c.name;
+    EXPECT_TRUE(r->ia.messages.empty()) << c.name << ": " << r->ia.messages.at(0);
+    std::printf("%s: windows %d-%d %d-%d %d-%d, %d result points\n", c.name, w[0], w[1], w[2], w[3],
+                w[4], w[5], r->doc.m_lastResultIndex + 1);
+  }
+}
+
+TEST(RealRecordings, EveryModelGivesFiniteCompressiveResults) {
+  for (const Case& c : kCases) {
+    auto r = Load(c);
+    if (!r) GTEST_SKIP() << "real recordings not available";
+    r->ia.methodAnswers = {5};
+    ASSERT_EQ(OnCalculate(r->doc, r->ia), kDone) << c.name;
+    for (int model = 0; model <= 4; ++model) {
+      r->doc.m_setup.computeModel = model;
+      ASSERT_TRUE(OnRecalculate(r->doc, r->ia)) << c.name << " model " << model;
+      const int last = r->doc.m_lastResultIndex;
+      ASSERT_GT(last, 100) << c.name;
+      for (int k = 0; k < kResultCurveCount; ++k) {
+        for (int i = 0; i <= last; ++i) {
+          ASSERT_TRUE(std::isfinite(r->doc.m_computed[k][i])) << c.name << " " << model << " " << k;
+        }
+      }
+      // Somewhere in the middle of the pulse the specimen is compressed and loaded.
+      EXPECT_GT(r->doc.m_computed[kEngStrain][last / 2], 0.0) << c.name << " model " << model;
+      EXPECT_GT(r->doc.m_computed[kEngStress][last / 4], 0.0) << c.name << " model " << model;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velk
