@@ -1,0 +1,273 @@
+#include "reduction/stress_strain.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "reduction/calculate.h"
+#include "reduction/wave_windows.h"
+#include "synthetic.h"
+
+namespace velk {
+namespace {
+
+using testing::Flat;
+using testing::TestRecord;
+
+// A record whose working waves already hold windowed strains in microstrain (factors 1): incident
+// A from is, reflected -B from rs, transmitted A - B from a little before ts. The bar is the
+// program's steel 80 mm bar; the specimen and sampling are the defaults.
+struct Equilibrium {
+  static constexpr int n = 3000, is = 100, rs = 1100, ts = 2100, N = 500;
+  static constexpr double A = 1000.0, B = 600.0;
+  TestRecord r{Flat(n, 0.0), Flat(n, 0.0)};
+
+  Equilibrium() {
+    for (int i = 0; i < 700; ++i) {
+      r.doc.m_workInc[is + i] = A;
+      r.doc.m_workInc[rs + i] = -B;
+      r.doc.m_workTr[ts - 50 + i] = A - B;
+    }
+    r.doc.m_windows = {is, is + N, rs, rs + N, ts, ts + N};
+    for (auto& c : r.ws.params.channel) c.factor = 1.0;
+  }
+};
+
+TEST(ComputeStressStrain, EveryModelRecoversTheSameEquilibriumTest) {
+  // One-dimensional bar theory for the strains above: force from the transmitted strain A - B,
+  // strain rate from the reflected strain B, deformation the rate's running sum.
+  const double Cb = 5122.0, Eb = 198646.0, Ab = 5026.54816, dt = 0.2, h = 4.0;
+  const double As = 8.0 * 8.0 * 0.78539815;
+  const double stress = Eb * Ab * 1e-6 * (Equilibrium::A - Equilibrium::B) / As;
+  const double rate = Cb * 2.0 * Equilibrium::B * 1e-3 / h;
+  for (int model = 0; model <= 3; ++model) {
+    Equilibrium e;
+    e.r.doc.m_setup.computeModel = model;
+    ASSERT_TRUE(ComputeStressStrain(e.r.doc, e.r.ia)) << model;
+    const auto& c = e.r.doc.m_computed;
+    EXPECT_EQ(e.r.doc.m_lastResultIndex, Equilibrium::N);
+    for (int i : {0, 1, 250, Equilibrium::N}) {
+      const double strain = (i + 1) * 2.0 * Equilibrium::B * Cb * dt * 1e-9 / h;
+      EXPECT_NEAR(c[kEngStress][i], stress, stress * 1e-12) << model << " " << i;
+      EXPECT_NEAR(c[kEngStrain][i], strain, strain * 1e-12) << model << " " << i;
+      EXPECT_NEAR(c[kEngStrainRate][i], rate, rate * 1e-12) << model << " " << i;
+      EXPECT_NEAR(c[kTrueStress][i], (1 - strain) * stress, stress * 1e-12) << model << " " << i;
+      EXPECT_NEAR(c[kTrueStrain][i], -std::log(1 - strain), strain * 1e-9) << model << " " << i;
+      EXPECT_NEAR(c[kTrueStrainRate][i], rate / (1 - strain), rate * 1e-12) << model << " " << i;
+    }
+    EXPECT_EQ(e.r.doc.m_smoothed[kEngStress], c[kEngStress]);
+    EXPECT_TRUE(e.r.ws.Has(kResultsComputed));
+    EXPECT_TRUE(e.r.doc.m_chooser.resultsEnabled);
+  }
+}
+
+TEST(ComputeStressStrain, TransitShiftIsFourSamplesForTheDefaults) {
+  // 4 mm at 5000 m/s sampled every 0.2 us: 4 samples, so ts' = ts - 4.
+  Equilibrium e;
+  auto& wt = e.r.doc.m_workTr;
+  std::fill(wt.begin(), wt.end(), 0.0);
+  wt[Equilibrium::ts + 10] = 100.0;
+  std::fill(e.r.doc.m_workInc.begin(), e.r.doc.m_workInc.end(), 0.0);
+  ASSERT_TRUE(ComputeStressStrain(e.r.doc, e.r.ia));
+  const auto& s = e.r.doc.m_computed[kEngStress];
+  EXPECT_GT(s[10], 0.0);
+  EXPECT_EQ(s[14], s[10]);  // read through the shifted start ts - 4
+  EXPECT_EQ(s[13], 0.0);
+  EXPECT_EQ(s[15], 0.0);
+
+  // 4.1 mm: 4.1 samples; ts - 4.1 truncates to ts - 5 (rounding would give ts - 4).
+  e.r.ws.params.specimenThicknessMm = 4.1f;
+  ASSERT_TRUE(ComputeStressStrain(e.r.doc, e.r.ia));
+  EXPECT_EQ(s[15], s[10]);
+  EXPECT_EQ(s[14], 0.0);
+  e.r.ws.params.specimenThicknessMm = 4.0f;
+  ASSERT_TRUE(ComputeStressStrain(e.r.doc, e.r.ia));
+
+  // Without a specimen wave speed in the setup dialog there is no shift: T = WT[ts + i] * Kt.
+  const double shifted = s[10];
+  e.r.doc.m_setup.specimenWaveSpeedMs = 0.0f;
+  ASSERT_TRUE(ComputeStressStrain(e.r.doc, e.r.ia));
+  EXPECT_EQ(s[10], 2 * shifted);
+  EXPECT_EQ(s[14], 0.0);
+}
+
+TEST(ComputeStressStrain, EveryReadStaysInsideTheChannel) {
+  {
+    // The shifted transmitted start falls before sample 0: those reads are zero, as the
+    // rearranged transmitted wave is before its window.
+    TestRecord r(Flat(100, 0.0), Flat(100, 0.0));
+    for (int i = 0; i < 100; ++i) r.doc.m_workTr[i] = 1.0 + i;
+    r.doc.m_windows = {0, 50, 0, 50, 2, 50};
+    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
+    const auto& s = r.doc.m_computed[kEngStress];
+    // s[0] and s[1] read WT[2] and WT[3] and nothing through ts' = -2.
+    EXPECT_NEAR(s[1] / s[0], 4.0 / 3.0, 1e-12);
+    EXPECT_NEAR(s[2] / s[0], (5.0 + 1.0) / 3.0, 1e-12);  // WT[4] + WT[0]
+    EXPECT_NEAR(s[4] / s[0], (7.0 + 3.0) / 3.0, 1e-12);  // WT[6] + WT[2]
+  }
+  {
+    // The reflected window runs out before the transmitted one: the curves end with it.
+    TestRecord r(Flat(1000, 0.0), Flat(1000, 0.0));
+    r.doc.m_windows = {0, 0, 900, 1000, 0, 500};
+    r.doc.m_setup.computeModel = kModelIncidentReflected;
+    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
+    EXPECT_EQ(r.doc.m_lastResultIndex, 99);
+    EXPECT_EQ(r.doc.m_computed[kEngStress].size(), 100u);
+    // Model 0 reads the incident window from its start to is + N.
+    r.doc.m_windows = {950, 0, 0, 0, 100, 500};
+    r.doc.m_setup.computeModel = kModelIncidentTransmitted;
+    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
+    EXPECT_EQ(r.doc.m_lastResultIndex, 49);
+    // A transmitted window longer than the limit gives the limit.
+    TestRecord big(Flat(5000, 0.0), Flat(5000, 0.0));
+    big.doc.m_windows = {0, 0, 0, 0, 10, 4000};
+    ASSERT_TRUE(ComputeStressStrain(big.doc, big.ia));
+    EXPECT_EQ(big.doc.m_lastResultIndex, 2000);
+    EXPECT_TRUE(big.ia.messages.empty());
+  }
+}
+
+TEST(ComputeStressStrain, RefusalsTellTheOperatorAndChangeNothing) {
+  Equilibrium e;
+  CVelkDoc& d = e.r.doc;
+  ASSERT_TRUE(ComputeStressStrain(d, e.r.ia));
+  const auto before = d.m_computed;
+  const int lastBefore = d.m_lastResultIndex;
+  auto refused = [&](const char* what) -> std::string {
+    EXPECT_FALSE(ComputeStressStrain(d, e.r.ia)) << what;
+    EXPECT_EQ(d.m_computed, before) << what;
+    EXPECT_EQ(d.m_lastResultIndex, lastBefore) << what;
+    return e.r.ia.messages.empty() ? std::string() : e.r.ia.messages.back();
+  };
+
+  d.m_setup.computeModel = 5;
+  EXPECT_EQ(refused("model"), "Error in choosing compute model.");
+  d.m_setup.computeModel = -1;
+  EXPECT_EQ(refused("model"), "Error in choosing compute model.");
+  d.m_setup.computeModel = 0;
+
+  d.m_windows[kTrEnd] = d.m_windows[kTrStart] - 1;
+  EXPECT_NE(refused("negative N").find("before its start"), std::string::npos);
+  d.m_windows[kTrEnd] = d.m_windows[kTrStart] + 500;
+
+  d.m_windows[kIncStart] = Equilibrium::n;
+  EXPECT_NE(refused("start beyond").find("No result point"), std::string::npos);
+  d.m_windows[kIncStart] = -3;
+  EXPECT_NE(refused("start before").find("before the first sample"), std::string::npos);
+  d.m_windows[kIncStart] = Equilibrium::is;
+
+  auto& p = e.r.ws.params;
+  p.sampleIntervalUs = 0.0;
+  EXPECT_NE(refused("dt").find("sample interval"), std::string::npos);
+  p.sampleIntervalUs = 0.2;
+  p.specimenThicknessMm = 0.0f;
+  EXPECT_NE(refused("h").find("thickness"), std::string::npos);
+  p.specimenThicknessMm = 4.0f;
+  p.specimenDiameterMm = 0.0f;
+  EXPECT_NE(refused("Ds").find("diameter"), std::string::npos);
+  p.specimenDiameterMm = 8.0f;
+  p.specimenWaveSpeedMs = 0.0f;  // the setup dialog still holds 5000
+  EXPECT_NE(refused("cs").find("wave speed"), std::string::npos);
+  p.specimenWaveSpeedMs = 5000.0f;
+
+  EXPECT_TRUE(ComputeStressStrain(d, e.r.ia));
+  EXPECT_EQ(d.m_computed, before);
+}
+
+TEST(ComputeStressStrain, LargerWindowGrowsTheCurvesAndRecomputeResetsSmoothing) {
+  Equilibrium e;
+  CVelkDoc& d = e.r.doc;
+  d.m_windows[kTrEnd] = Equilibrium::ts + 50;
+  ASSERT_TRUE(ComputeStressStrain(d, e.r.ia));
+  e.r.view->SelectCurve(kEngStressCurve, 1, 1);
+  const auto* bound = e.r.view->m_unsmoothedY;
+  EXPECT_EQ(bound->size(), 51u);
+
+  d.m_windows[kTrEnd] = Equilibrium::ts + 300;
+  ASSERT_TRUE(ComputeStressStrain(d, e.r.ia));
+  EXPECT_EQ(d.m_lastResultIndex, 300);
+  EXPECT_EQ(e.r.view->m_unsmoothedY, bound);
+  EXPECT_EQ(bound->size(), 301u);
+  EXPECT_EQ(d.m_smoothed[kTrueStrain].size(), 301u);
+
+  const auto first = d.m_computed;
+  d.m_smoothed[kEngStress][7] = -1.0;  // as smoothing would have left it
+  ASSERT_TRUE(ComputeStressStrain(d, e.r.ia));
+  EXPECT_EQ(d.m_computed, first);
+  EXPECT_EQ(d.m_smoothed, first);
+}
+
+TEST(ComputeStressStrain, FoamCorrectionReplacesTheEngineeringStressOnly) {
+  Equilibrium three;
+  three.r.doc.m_setup.computeModel = kModelThreeWave;
+  ASSERT_TRUE(ComputeStressStrain(three.r.doc, three.r.ia));
+  Equilibrium foam;
+  foam.r.doc.m_setup.computeModel = kModelThreeWaveFoam;
+  foam.r.ws.params.matrixWaveSpeedMs = 2000.0f;
+  ASSERT_TRUE(ComputeStressStrain(foam.r.doc, foam.r.ia));
+  const auto& f = foam.r.doc.m_computed;
+  const auto& t = three.r.doc.m_computed;
+  const int N = Equilibrium::N;
+  const double Kf = 198646.0 * 5026.54816 * 1e-6, As = 8.0 * 8.0 * 0.78539815;
+  // d[0] is 0: half the transmitted force at the shifted start.
+  EXPECT_EQ(f[kEngStress][0], (Equilibrium::A - Equilibrium::B + 0.0) * 1.0 * Kf * 0.5 / As);
+  for (int i = N - 9; i <= N; ++i) EXPECT_EQ(f[kEngStress][i], t[kEngStress][i]) << i;
+  // Inside the window the resampled transmitted wave equals the constant it samples.
+  EXPECT_NEAR(f[kEngStress][200], t[kEngStress][200], 1e-9 * t[kEngStress][200]);
+  for (int k = kEngStrain; k < kResultCurveCount; ++k) EXPECT_EQ(f[k], t[k]) << k;
+}
+
+TEST(ComputeStressStrain, FoamResamplingStaysBoundedForAnyTimeMap) {
+  // Windows at the very end of the channel and matrix wave speeds that fold the time map back on
+  // itself: the resampling must stop inside its arrays (the sanitizer build checks) and fill
+  // every point it reads.
+  for (float cm : {0.0f, 2000.0f, -1.0e6f, 1.0e9f}) {
+    Equilibrium e;
+    e.r.doc.m_setup.computeModel = kModelThreeWaveFoam;
+    e.r.ws.params.matrixWaveSpeedMs = cm;
+    e.r.doc.m_windows[kTrEnd] = Equilibrium::n - 1;
+    e.r.doc.m_windows[kTrStart] = Equilibrium::n - 120;
+    if (!ComputeStressStrain(e.r.doc, e.r.ia)) continue;  // refused with a message: fine too
+    for (double v : e.r.doc.m_computed[kEngStress]) EXPECT_TRUE(std::isfinite(v)) << cm;
+  }
+}
+
+TEST(OnCalculate, RebuildsWorkingWavesThenPlacesWindowsAndComputes) {
+  std::vector<double> inc = Flat(2200, 0.5), tr = Flat(2200, 0.25);
+  testing::AddPulse(inc, 300.5, 400.5, 700, 800, 2.0);
+  testing::AddPulse(inc, 1300.5, 1400.5, 1700, 1800, -1.5);
+  testing::AddPulse(tr, 900.5, 1000.5, 1250, 1350, 0.5);
+  TestRecord r(inc, tr);
+  int notified = 0;
+  r.doc.m_observer.chooserChanged = [&] { ++notified; };
+
+  // Closing the method dialog: the working waves hold the raw waves, nothing else happens.
+  r.doc.m_workInc.assign(2200, 9.0);
+  EXPECT_EQ(OnCalculate(r.doc, r.ia), kCancelled);
+  EXPECT_EQ(r.doc.m_workInc, r.doc.m_rawInc);
+  EXPECT_FALSE(r.doc.m_chooser.processedEnabled);
+  EXPECT_FALSE(r.ws.Has(kResultsComputed));
+  EXPECT_FALSE(OnRecalculate(r.doc, r.ia));
+
+  r.ia.methodAnswers = {5};
+  EXPECT_EQ(OnCalculate(r.doc, r.ia), kDone);
+  EXPECT_TRUE(r.doc.m_chooser.processedEnabled);
+  EXPECT_TRUE(r.doc.m_chooser.resultsEnabled);
+  EXPECT_GE(notified, 2);
+  EXPECT_EQ(r.view->m_curveKind, kProcessedWave);
+  EXPECT_EQ(r.doc.m_lastResultIndex, 1350 - 901);
+  // The smoothed waves were refreshed from the raw ones; the spare entry repeats the last sample.
+  EXPECT_EQ(r.doc.m_smoothInc[2199], inc[2199]);
+  EXPECT_EQ(r.doc.m_smoothInc[2200], inc[2199]);
+  EXPECT_GT(r.view->m_scales[kEngStressCurve - 3].yEnd, 0.0);
+
+  // With the smoothed curves shown, 32807 starts from the smoothed waves.
+  r.view->m_showSmoothed = 1;
+  r.doc.m_smoothTr.assign(2201, 7.0);
+  r.ia.methodAnswers = {2};
+  EXPECT_EQ(OnCalculate(r.doc, r.ia), kCancelled);
+  EXPECT_EQ(r.doc.m_workTr, Flat(2200, 7.0));
+}
+
+}  // namespace
+}  // namespace velk
