@@ -110,6 +110,8 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) 
   const bool existed = ::stat(target.c_str(), &st) == 0;
   if (existed) {
     if (S_ISDIR(st.st_mode)) return SaveFailure(EISDIR, path);
+    // Never rename a file over a device, pipe or socket.
+    if (!S_ISREG(st.st_mode)) return SaveFailure(EACCES, path);
     mode = st.st_mode & 07777;
   } else {
     const mode_t mask = ::umask(0);

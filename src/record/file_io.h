@@ -30,7 +30,8 @@ bool CanOpenForReading(const std::string& path);
 
 // Replaces the file at path with bytes: writes a temporary file beside it and renames it into
 // place, so a failed save never destroys a good earlier file. A symbolic link is followed, so the
-// file it names is replaced and the link stays. On failure the message follows the cause:
+// file it names is replaced and the link stays; a target that exists but is no regular file
+// (device, pipe) is refused. On failure the message follows the cause:
 // "对 %1 的存取被拒绝。" (no permission, read-only file system), "在存取 %1 时磁盘已满。" (disk or
 // quota full), else "保存文档失败。".
 FileResult WriteFileAtomically(const std::string& path, std::string_view bytes);

@@ -12,6 +12,8 @@
 #include <random>
 #include <string>
 
+#include "locale_util.h"
+
 namespace velk {
 namespace {
 
@@ -214,26 +216,8 @@ TEST(CNumber, IntegersReadAsDecimalOrWithBaseDetection) {
   EXPECT_EQ(c, 10);
 }
 
-// Makes a German locale (decimal comma) current, generating it into a temporary folder when the
-// system has none. False when no such locale can be had on this machine.
-bool UseDecimalCommaLocale() {
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
-    if (std::setlocale(LC_ALL, name)) return true;
-  }
-  const auto dir = std::filesystem::temp_directory_path() / "velk-locale-test";
-  std::filesystem::create_directories(dir);
-  const std::string cmd =
-      "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-  if (std::system(cmd.c_str()) != 0 && !std::filesystem::exists(dir / "de_DE.UTF-8")) {
-    return false;
-  }
-  setenv("LOCPATH", dir.c_str(), 1);
-  const bool ok = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-  unsetenv("LOCPATH");
-  return ok;
-}
-
 TEST(CNumber, DecimalCommaLocaleChangesNothing) {
+  CLocaleAfterwards restore;
   if (!UseDecimalCommaLocale()) GTEST_SKIP() << "no decimal-comma locale on this machine";
   // The C runtime itself now reads a comma: this is the behaviour Velk must not pick up.
   EXPECT_EQ(std::strtod("1,5", nullptr), 1.5);
@@ -247,7 +231,6 @@ TEST(CNumber, DecimalCommaLocaleChangesNothing) {
   ASSERT_TRUE(ScanFloat(p, text + std::strlen(text), f));
   EXPECT_EQ(f, 2.0f);
   EXPECT_EQ(*p, ',');
-  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace
