@@ -5,6 +5,8 @@
 
 #include "cli/simulate_output.h"
 #include "cli/simulate_physics.h"
+#include "record/param_file.h"
+#include "record/workspace.h"
 
 namespace velk::sim {
 
@@ -26,7 +28,7 @@ struct Options {
   RecorderSettings rec;
   std::vector<double> bridgeInc, bridgeTr;
   std::vector<std::string> tek, cs;
-  std::string record, truth;
+  std::string record, truth, pat;
   int decimals = 0;
 };
 
@@ -38,6 +40,58 @@ std::array<int, 6> WholeWindows(const PulseWindows& w, int n) {
   };
   return {at(w.incidentStart), at(w.incidentEnd),      at(w.reflectedStart),
           at(w.reflectedEnd),  at(w.transmittedStart), at(w.transmittedEnd)};
+}
+
+// The parameter file beside a record file: its name with the first ".dat" (any case) of the file
+// name removed and ".PAT" appended, the rest of the name kept as it is ("S1.DAT" gives "S1.PAT",
+// which the program finds beside the record whatever the case).
+std::string ParameterFileBeside(const std::string& recordPath) {
+  const auto slash = recordPath.find_last_of('/');
+  const std::size_t from = slash == std::string::npos ? 0 : slash + 1;
+  std::string lowered = recordPath;
+  for (std::size_t i = from; i < lowered.size(); ++i)
+    if (lowered[i] >= 'A' && lowered[i] <= 'Z') lowered[i] = static_cast<char>(lowered[i] + 32);
+  std::string name = recordPath;
+  const auto dat = lowered.find(".dat", from);
+  if (dat != std::string::npos) name.erase(dat, 4);
+  return name + ".PAT";
+}
+
+// The test parameters that describe the simulated test, as a parameter file keeps them: bars,
+// specimen, sampling, the channels' factors (the bridge slots only when a bridge was given; the
+// program's defaults otherwise) and the true windows.
+TestParameters ParametersOf(const Options& o, const std::array<int, 6>& windows) {
+  TestParameters p;
+  const SimConfig& s = o.sim;
+  p.barMaterialIndex = s.barMaterialIndex;
+  p.barDiameterIndex = s.barDiameterIndex;
+  p.samplingMhz = static_cast<float>(s.samplingMhz);
+  p.sampleIntervalUs = 1.0 / s.samplingMhz;
+  p.specimenDiameterMm = static_cast<float>(s.specimenDiameterMm);
+  p.specimenThicknessMm = static_cast<float>(s.specimenThicknessMm);
+  p.specimenWaveSpeedMs = static_cast<float>(s.specimenWaveSpeedMs);
+  p.strikerVelocityMs = static_cast<float>(s.strikerVelocityMs);
+  p.strikeBarVelocityMs = s.strikerVelocityMs;
+  p.strikeBarLengthMm = static_cast<float>(s.strikerLengthMm);
+  p.windowIndices = windows;
+  const std::vector<double>* bridges[2] = {&o.bridgeInc, &o.bridgeTr};
+  const ChannelScale* scales[2] = {&o.rec.incident, &o.rec.transmitted};
+  for (int c = 0; c < 2; ++c) {
+    ChannelSlots& slot = p.channel[c];
+    slot.factor = scales[c]->factor;
+    slot.bridgeVoltage = 8.0;
+    slot.calBridgeVoltage = 1.0;
+    slot.gainOrStaticStrain = 500.0;
+    slot.gaugeFactor = 2.1;
+    slot.armsOrHeight = 1.0;
+    if (!bridges[c]->empty()) {
+      slot.armsOrHeight = (*bridges[c])[0];
+      slot.bridgeVoltage = (*bridges[c])[1];
+      slot.gainOrStaticStrain = (*bridges[c])[2];
+      slot.gaugeFactor = (*bridges[c])[3];
+    }
+  }
+  return p;
 }
 
 }  // namespace
@@ -130,6 +184,10 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
   app.add_option("--decimals", o.decimals, "Decimals of the record file's readings (0..6)")
       ->check(CLI::Range(0, 6))
       ->group("Output (exactly one of --tek, --cs, --record)");
+  app.add_option("--pat", o.pat,
+                 "Write the test's parameter file here (with --record the default is the record's "
+                 "name with .PAT); it holds the true windows")
+      ->group("Output (exactly one of --tek, --cs, --record)");
   app.add_option("--truth", o.truth,
                  "Write the specimen's true engineering curve, 'strain stress' per line")
       ->group("Output (exactly one of --tek, --cs, --record)");
@@ -177,6 +235,16 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
     failure = WriteRecordFile(o.record, ch.incident, ch.transmitted, o.decimals);
     written = {o.record};
   }
+  const auto w = WholeWindows(r.windows, s.sampleCount);
+  const std::string pat = !o.pat.empty()      ? o.pat
+                          : !o.record.empty() ? ParameterFileBeside(o.record)
+                                              : std::string();
+  if (failure.empty() && !pat.empty()) {
+    TestParameters p = ParametersOf(o, w);
+    const FileResult stored = StoreParameterFile(pat, p);
+    if (!stored) failure = "cannot write the parameter file " + pat;
+    written.push_back(pat);
+  }
   if (failure.empty() && !o.truth.empty()) {
     failure = WriteTruth(o.truth, r.truth);
     written.push_back(o.truth);
@@ -186,7 +254,6 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
     return 1;
   }
 
-  const auto w = WholeWindows(r.windows, s.sampleCount);
   out << "incident amplitude: " << FixedText(r.incidentAmplitude, 3) << " microstrain\n"
       << "true windows (is ie rs re ts te): " << w[0] << ' ' << w[1] << ' ' << w[2] << ' ' << w[3]
       << ' ' << w[4] << ' ' << w[5] << "\n"

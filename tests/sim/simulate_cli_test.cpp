@@ -6,6 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "record/param_file.h"
+#include "record/reader.h"
+#include "record/scripted_interaction.h"
+#include "record/velk_doc.h"
+
 namespace velk::sim {
 namespace {
 
@@ -105,6 +110,32 @@ TEST(SimulateCli, RecordFileHoldsBothChannelsPlus512) {
   EXPECT_EQ(lines[2500], "512");
   // Incident plateau 1464.27 microstrain at 5 per unit: 293 units above 512.
   EXPECT_EQ(lines[400 + 300], "805");
+
+  // The program's reader takes the file as the recorder wrote it, and the parameter file beside
+  // it describes the test, true windows included.
+  Workspace ws;
+  CVelkDoc doc(ws);
+  ScriptedInteraction ui;
+  ASSERT_EQ(RecordFileReader(rec.string()).Read(doc, ui), kReadOk);
+  EXPECT_EQ(doc.pointCount(), 2500);
+  EXPECT_DOUBLE_EQ(doc.m_rawInc[700], 293.0);
+  EXPECT_DOUBLE_EQ(doc.m_rawTr[0], 0.0);
+  const auto pat = Dir() / "S9.PAT";
+  ASSERT_TRUE(fs::exists(pat));
+  TestParameters p;
+  ASSERT_TRUE(LoadParameterFile(pat.string(), p));
+  EXPECT_EQ(FindParameterFileBeside(rec.string()), pat.string());
+  EXPECT_EQ(p.barDiameterIndex, 2);
+  EXPECT_FLOAT_EQ(static_cast<float>(p.channel[kIncident].factor), 5.0f);
+  EXPECT_FLOAT_EQ(p.samplingMhz, 5.0f);
+  EXPECT_FLOAT_EQ(p.specimenThicknessMm, 4.0f);
+  EXPECT_EQ(p.windowIndices[kIncStart], 400);
+  const std::string windows = r.out.substr(r.out.find("te): ") + 5);
+  EXPECT_EQ(windows.substr(0, windows.find('\n')),
+            std::to_string(p.windowIndices[0]) + " " + std::to_string(p.windowIndices[1]) + " " +
+                std::to_string(p.windowIndices[2]) + " " + std::to_string(p.windowIndices[3]) +
+                " " + std::to_string(p.windowIndices[4]) + " " +
+                std::to_string(p.windowIndices[5]));
 }
 
 TEST(SimulateCli, UnwritableOutputExitsOne) {
