@@ -58,7 +58,7 @@ void BM_SmoothArrays(benchmark::State& state) {
   ComputeStressStrain(b.doc, b.ia);
   const int p = static_cast<int>(state.range(1));
   for (auto _ : state) {
-    SmoothArrays(b.doc, p, b.doc.m_lastResultIndex);
+    SmoothArrays(b.doc, p, b.doc.m_lastResultIndex, b.ia);
     benchmark::ClobberMemory();
   }
   state.SetComplexityN(state.range(0));

@@ -34,7 +34,8 @@ void RearrangeChannels(CVelkDoc& doc);
 // Command 32787 "结果计算": the "calculate" sheet with the wave positions (from the program-wide
 // window indices) and the baseline ranges. On OK the ranges and the record's own windows take the
 // page values and the baseline means follow. Returns kDone or kCancelled. A page the operator
-// never opened is not read back.
+// never opened (SheetPage::opened) is not read back; the first page is on screen when a sheet
+// opens and always counts as opened. The same holds for every conversion sheet.
 int OnResultSettings(CVelkDoc& doc, Interaction& ia);
 
 // Command 32805 "桥/应变仪/应变片参数": the "parameter" sheet with one bridge page per channel. On

@@ -1,6 +1,7 @@
 #include "reduction/smoothing.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "plot/core/view_model.h"
@@ -41,7 +42,7 @@ std::vector<double> SmoothArray(std::span<const double> a, int p, int last) {
   return b;
 }
 
-void SmoothArrays(CVelkDoc& doc, int p, int last) {
+bool SmoothArrays(CVelkDoc& doc, int p, int last, Interaction& ia) {
   auto smooth = [&](std::vector<double>& a) {
     if (!SmoothingArgsValid(p, last, a.size())) return;
     const std::vector<double> b = SmoothArray(a, p, last);
@@ -49,12 +50,19 @@ void SmoothArrays(CVelkDoc& doc, int p, int last) {
     // stays inside it.
     std::copy(b.begin(), b.end(), a.begin());
   };
-  if (IsWaveKind(CurrentCurveKind(doc))) {
-    smooth(doc.m_smoothInc);
-    smooth(doc.m_smoothTr);
-  } else {
-    for (auto& a : doc.m_smoothed) smooth(a);
+  try {
+    if (IsWaveKind(CurrentCurveKind(doc))) {
+      smooth(doc.m_smoothInc);
+      smooth(doc.m_smoothTr);
+    } else {
+      for (auto& a : doc.m_smoothed) smooth(a);
+    }
+  } catch (const std::bad_alloc&) {
+    // Arrays smoothed before the failure keep their new values, the others stay as they were.
+    ia.ShowMessage("Error");
+    return false;
   }
+  return true;
 }
 
 bool ApplySmoothing(CVelkDoc& doc, int p, int L, Interaction& ia) {
@@ -88,7 +96,7 @@ bool ApplySmoothing(CVelkDoc& doc, int p, int L, Interaction& ia) {
 
   doc.ws().Set(waves ? kWavesSmoothed : kCurvesSmoothed);
   if (!doc.m_chooser.showSmoothedChecked) RefreshSmoothedCopies(doc);
-  SmoothArrays(doc, p, last);
+  if (!SmoothArrays(doc, p, last, ia)) return false;
   ViewModel* v = doc.m_view;
   const bool shown = v != nullptr ? v->m_showSmoothed != 0 : doc.m_chooser.showSmoothedChecked;
   if (!shown) {

@@ -22,8 +22,9 @@ std::vector<double> SmoothArray(std::span<const double> a, int p, int last);
 
 // Smooths, in place over indices 0..last, the smoothed waves (curve kinds 3 and 4) or the six
 // smoothed curves (any other kind); entries after last keep their values. The arguments must be
-// valid for every array (see ApplySmoothing).
-void SmoothArrays(CVelkDoc& doc, int p, int last);
+// valid for every array (see ApplySmoothing); an array they do not fit is left alone. Shows
+// "Error" and returns false when memory runs out.
+bool SmoothArrays(CVelkDoc& doc, int p, int last, Interaction& ia);
 
 // The "光滑" button: smooths what the view shows, with p points over L total points for the wave
 // kinds or over the last result index for the result kinds. A pass starts from unsmoothed copies

@@ -85,7 +85,7 @@ void OnAverageStrainRate(CVelkDoc& doc, Interaction& ia) {
         {std::to_string(last)});
     return;
   }
-  const auto rate = AverageStrainRate(std::span(strain).first(last + 1), i, dt);
+  const auto rate = AverageStrainRate(strain, i, dt);
   if (rate) ia.SetCoordinateText(FormatAverageStrainRate(*rate));
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "reduction/calculate.h"
 #include "reduction/wave_windows.h"
@@ -159,6 +160,8 @@ TEST(ComputeStressStrain, RefusalsTellTheOperatorAndChangeNothing) {
   auto& p = e.r.ws.params;
   p.sampleIntervalUs = 0.0;
   EXPECT_NE(refused("dt").find("sample interval"), std::string::npos);
+  p.sampleIntervalUs = std::numeric_limits<double>::infinity();  // 1 / a zero sampling frequency
+  EXPECT_NE(refused("dt inf").find("sample interval"), std::string::npos);
   p.sampleIntervalUs = 0.2;
   p.specimenThicknessMm = 0.0f;
   EXPECT_NE(refused("h").find("thickness"), std::string::npos);

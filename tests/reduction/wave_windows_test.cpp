@@ -194,7 +194,8 @@ TEST(PickWaveFronts, ErasesShortTransmittedSpikesWithinABound) {
   auto sp = ThreeWaveRecord(false);
   TestRecord& s = *sp;
   s.doc.m_workTr.assign(2200, 0.25);
-  for (int k = 0; k < 110; ++k) s.doc.m_workTr[20 + 16 * k] = 5.0 - 0.01 * k;
+  // The tallest at sample 1: its erasure would start before the channel.
+  for (int k = 0; k < 110; ++k) s.doc.m_workTr[1 + 16 * k] = 5.0 - 0.01 * k;
   s.doc.m_windows = {1, 2, 3, 4, 5, 6};
   const auto before = s.doc.m_workTr;
   s.ia.pickAnswers = {650, 1650, 2199};
