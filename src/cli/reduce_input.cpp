@@ -1,0 +1,76 @@
+// Opening the test, as the desktop program's open commands do.
+
+#include <CLI/CLI.hpp>
+
+#include "cli/reduce_cli.h"
+#include "record/param_file.h"
+#include "record/reader.h"
+
+namespace velk::cli {
+
+void AddInputOptions(CLI::App& app, ReduceOptions& o) {
+  const char* group = "Input (exactly one)";
+  auto* tek = app.add_option("--tek", o.tek, "Tektronix waveform files")
+                  ->expected(2)
+                  ->type_name("INCIDENT TRANSMITTED")
+                  ->group(group);
+  auto* cs = app.add_option("--cs", o.cs, "CS20000 recorder files")
+                 ->expected(2)
+                 ->type_name("INCIDENT TRANSMITTED")
+                 ->group(group);
+  auto* rec = app.add_option("--record", o.record,
+                             "Test record file; the parameter file beside it is loaded when it "
+                             "exists")
+                  ->type_name("FILE")
+                  ->group(group);
+  tek->excludes(cs)->excludes(rec);
+  cs->excludes(rec);
+  app.add_option("--start", o.start, "Start points of the waveform files (default 0 0)")
+      ->expected(2)
+      ->type_name("S_INC S_TR")
+      ->group(group);
+}
+
+namespace {
+
+// Open Tektronix or CS20000 files: the flags start from 0, both files must open, then a new
+// record is read.
+int OpenWaveFiles(const std::vector<std::string>& paths, bool tektronix, const ReduceOptions& o,
+                  ReduceSession& s) {
+  s.ws.flags = 0;
+  s.ws.waveOpen.incidentPath = paths[0];
+  s.ws.waveOpen.transmittedPath = paths[1];
+  if (!WaveFilesOpenable(s.ws.waveOpen, s.ui)) return kExitFailed;
+  s.ws.waveOpen.incidentStart = o.start.empty() ? 0 : o.start[0];
+  s.ws.waveOpen.transmittedStart = o.start.empty() ? 0 : o.start[1];
+  auto doc = std::make_unique<CVelkDoc>(s.ws);
+  const int read = tektronix ? ReadTektronixWaves(*doc, s.ui) : ReadCs20000Waves(*doc, s.ui);
+  if (read != kReadOk) return kExitFailed;
+  s.doc = std::move(doc);
+  return kExitDone;
+}
+
+// Open a test record file, then the parameter file beside it when there is one.
+int OpenRecordFile(const std::string& path, ReduceSession& s) {
+  s.ws.flags = 0;
+  s.ws.openedRecordPath = path;
+  auto doc = std::make_unique<CVelkDoc>(s.ws);
+  if (RecordFileReader(path).Read(*doc, s.ui) != kReadOk) return kExitFailed;
+  s.doc = std::move(doc);
+  if (const auto pat = FindParameterFileBeside(path)) {
+    if (!LoadParameterFile(*pat, s.ws.params).Report(s.ui)) return kExitFailed;
+    s.ws.Set(kParamFileFound | kBridgeParams);
+    s.doc->LoadParametersIntoSetup();
+  }
+  return kExitDone;
+}
+
+}  // namespace
+
+int OpenInput(const ReduceOptions& o, ReduceSession& s) {
+  if (!o.tek.empty()) return OpenWaveFiles(o.tek, true, o, s);
+  if (!o.cs.empty()) return OpenWaveFiles(o.cs, false, o, s);
+  return OpenRecordFile(o.record, s);
+}
+
+}  // namespace velk::cli

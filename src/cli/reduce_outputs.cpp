@@ -1,0 +1,110 @@
+// Files written after the computation, and the summary.
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "cli/reduce_cli.h"
+#include "record/param_file.h"
+
+namespace velk::cli {
+
+void AddOutputOptions(CLI::App& app, ReduceOptions& o) {
+  app.add_option("--save-params", o.saveParams,
+                 "Write the parameter file, as the save-parameter-file command does")
+      ->type_name("FILE")
+      ->group("Outputs");
+  app.add_flag("--json", o.json, "Print a summary of the test as one JSON object")
+      ->group("Outputs");
+}
+
+int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
+  if (!o.saveParams.empty()) {
+    if (!StoreParameterFile(o.saveParams, s.ws.params).Report(s.ui)) return kExitFailed;
+  }
+  return kExitDone;
+}
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Serialises like nlohmann's compact dump, but every double with 17 significant digits ("%.17g"),
+// so that the value read back is the program's value bit for bit; a non-finite double is null.
+void Dump(const Json& j, std::string& out) {
+  switch (j.type()) {
+    case Json::value_t::number_float: {
+      const double v = j.get<double>();
+      if (!std::isfinite(v)) {
+        out += "null";
+        break;
+      }
+      char buf[40];
+      const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
+      out.append(buf, r.ptr);
+      break;
+    }
+    case Json::value_t::array: {
+      out += '[';
+      bool first = true;
+      for (const Json& e : j) {
+        if (!first) out += ',';
+        first = false;
+        Dump(e, out);
+      }
+      out += ']';
+      break;
+    }
+    case Json::value_t::object: {
+      out += '{';
+      bool first = true;
+      for (const auto& [key, value] : j.items()) {
+        if (!first) out += ',';
+        first = false;
+        out += Json(key).dump();
+        out += ':';
+        Dump(value, out);
+      }
+      out += '}';
+      break;
+    }
+    default:
+      out += j.dump();
+  }
+}
+
+}  // namespace
+
+std::string SummaryJson(const ReduceSession& s) {
+  const CVelkDoc& d = *s.doc;
+  const TestParameters& p = s.ws.params;
+  const bool computed = s.ws.Has(kResultsComputed);
+  Json j;
+  j["point_count"] = d.m_pointCount;
+  j["baselines"] = {d.m_incBaseStart, d.m_incBaseEnd, d.m_trBaseStart, d.m_trBaseEnd};
+  j["baseline_means"] = {d.m_incBaseMean, d.m_trBaseMean};
+  // The record's windows exist once a window method has placed them.
+  if (computed || d.m_chooser.processedEnabled) {
+    j["windows"] = d.m_windows;
+  } else {
+    j["windows"] = nullptr;
+  }
+  j["window_indices"] = p.windowIndices;
+  if (computed) {
+    j["last_result_index"] = d.m_lastResultIndex;
+  } else {
+    j["last_result_index"] = nullptr;
+  }
+  j["flags"] = s.ws.flags;
+  j["conversion_factors"] = {p.channel[kIncident].factor, p.channel[kTransmitted].factor};
+  j["model"] = d.m_setup.computeModel;
+  j["bar"] = {{"wave_speed", static_cast<double>(p.barWaveSpeedMs)},
+              {"modulus", static_cast<double>(p.barModulusMpa)},
+              {"area", p.barAreaMm2}};
+  std::string out;
+  Dump(j, out);
+  return out;
+}
+
+}  // namespace velk::cli
