@@ -6,6 +6,7 @@
 #include "record/c_number.h"
 #include "record/file_io.h"
 #include "record/interaction.h"
+#include "record/large_buffer.h"
 #include "record/reader.h"
 #include "record/reader_common.h"
 #include "record/velk_doc.h"
@@ -40,7 +41,7 @@ int Cs20000Reader::Read(CVelkDoc& doc, Interaction& ui) {
       const char* p = text.data();
       const char* const end = p + text.size();
       std::vector<double>& values = channel[c];
-      values.reserve(text.size() / 2 + 1);
+      ReserveLarge(values, text.size() / 2 + 1);
       // Samples to the end of the file; a token that is not a number ends the file there.
       float v = 0.0f;
       std::int64_t i = 0;

@@ -6,6 +6,7 @@
 
 #include "record/file_io.h"
 #include "record/interaction.h"
+#include "record/large_buffer.h"
 #include "record/reader.h"
 #include "record/velk_doc.h"
 
@@ -26,8 +27,15 @@ int InstallChannels(CVelkDoc& doc, Interaction& ui, std::vector<double> incident
     transmitted.resize(static_cast<std::size_t>(pointCount), 0.0);
     // Build every array aside first so that a failure leaves the record untouched.
     const std::size_t n = static_cast<std::size_t>(pointCount);
-    std::vector<double> workInc(n, 0.0), workTr(n, 0.0);
-    std::vector<double> smoothInc(n + 1, 0.0), smoothTr(n + 1, 0.0);
+    std::vector<double> workInc, workTr, smoothInc, smoothTr;
+    for (auto* w : {&workInc, &workTr}) {
+      ReserveLarge(*w, n);
+      w->assign(n, 0.0);
+    }
+    for (auto* w : {&smoothInc, &smoothTr}) {
+      ReserveLarge(*w, n + 1);
+      w->assign(n + 1, 0.0);
+    }
     doc.m_pointCount = static_cast<int>(pointCount);
     doc.m_rawInc = std::move(incident);
     doc.m_rawTr = std::move(transmitted);

@@ -5,6 +5,7 @@
 #include "record/c_number.h"
 #include "record/file_io.h"
 #include "record/interaction.h"
+#include "record/large_buffer.h"
 #include "record/reader.h"
 #include "record/reader_common.h"
 #include "record/text_lines.h"
@@ -27,7 +28,7 @@ int RecordFileReader::Read(CVelkDoc& doc, Interaction& ui) {
       return kReadFailed;
     }
     std::vector<double> values;
-    values.reserve(text.size() / 2 + 1);
+    ReserveLarge(values, text.size() / 2 + 1);
     LineReader lines(text);
     std::string_view line;
     // The data end at the first empty line; a line without a number counts as 0.
@@ -41,10 +42,11 @@ int RecordFileReader::Read(CVelkDoc& doc, Interaction& ui) {
     }
     // The incident channel is the first half; with an odd count the transmitted channel's last
     // position has no reading and stays 0.
-    std::vector<double> incident(values.begin(), values.begin() + points);
-    std::vector<double> transmitted(values.begin() + points, values.end());
-    values = {};
-    return InstallChannels(doc, ui, std::move(incident), std::move(transmitted),
+    std::vector<double> transmitted;
+    ReserveLarge(transmitted, n - points);
+    transmitted.assign(values.begin() + static_cast<std::ptrdiff_t>(points), values.end());
+    values.resize(points);
+    return InstallChannels(doc, ui, std::move(values), std::move(transmitted),
                            static_cast<std::int64_t>(points), kRecordFileSource);
   } catch (const std::bad_alloc&) {
     ui.ShowMessage(kAllocFault);

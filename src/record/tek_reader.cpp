@@ -6,6 +6,7 @@
 #include "record/c_number.h"
 #include "record/file_io.h"
 #include "record/interaction.h"
+#include "record/large_buffer.h"
 #include "record/reader.h"
 #include "record/reader_common.h"
 #include "record/velk_doc.h"
@@ -36,7 +37,8 @@ std::int64_t ParseTektronix(std::string_view text, int& recordLength, std::vecto
   values.clear();
   if (declared <= 0) return declared;
   // Grow as data arrive; every sample takes at least two bytes of text.
-  values.reserve(static_cast<std::size_t>(std::min<std::int64_t>(declared, text.size() / 2 + 1)));
+  ReserveLarge(values,
+               static_cast<std::size_t>(std::min<std::int64_t>(declared, text.size() / 2 + 1)));
   // A read that fails leaves the last value read; a file gives its own samples only, so a file
   // without any sample holds zeros.
   float v = 0.0f;
@@ -77,7 +79,11 @@ int TektronixReader::Read(CVelkDoc& doc, Interaction& ui) {
         ui.ShowMessage(kAllocFault);
         return kReadFailed;
       }
-      channel[c].assign(values.begin() + starts[c], values.begin() + length[c]);
+      // The samples before the start point are dropped in place: a second copy of a long
+      // channel would cost as much as reading it.
+      values.resize(static_cast<std::size_t>(length[c]));
+      values.erase(values.begin(), values.begin() + starts[c]);
+      channel[c] = std::move(values);
     }
     // The point count follows the transmitted file's length less the incident start point;
     // InstallChannels pads or cuts both channels to it.
