@@ -37,8 +37,8 @@ struct Input {
 // One scratch folder per fuzzing process, in memory when /dev/shm exists.
 inline const std::string& ScratchDir() {
   static const std::string dir = [] {
-    std::string t = access("/dev/shm", W_OK) == 0 ? "/dev/shm/velk-fuzz-XXXXXX"
-                                                  : "/tmp/velk-fuzz-XXXXXX";
+    std::string t =
+        access("/dev/shm", W_OK) == 0 ? "/dev/shm/velk-fuzz-XXXXXX" : "/tmp/velk-fuzz-XXXXXX";
     if (mkdtemp(t.data()) == nullptr) abort();
     return t;
   }();

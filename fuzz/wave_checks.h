@@ -3,8 +3,8 @@
 // arrays all agree with its point count and whose baseline ranges lie inside the waves; on failure
 // a message to the operator and an untouched record.
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include "record/reader.h"
 #include "record/scripted_interaction.h"
