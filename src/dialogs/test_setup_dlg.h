@@ -1,21 +1,53 @@
 #pragma once
-// "数采/压杆/试样参数": the modeless setup dialog every test record owns.
+// "数采/压杆/试样参数": the modeless setup dialog every test record owns. Its fields are the
+// record's setup fields (CVelkDoc::m_setup); several of them are copied into the program-wide test
+// parameters as the operator types, which is what the computation and the parameter file use.
 
 #include <QDialog>
+#include <vector>
+
+#include "dialogs/data_exchange.h"
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
 
 namespace velk {
 
 class CVelkDoc;
 
-class CTestSetupDlg : public QDialog {
+class CTestSetupDlg : public QDialog, public Exchanger {
   Q_OBJECT
  public:
   explicit CTestSetupDlg(CVelkDoc& doc, QWidget* parent = nullptr);
+  ~CTestSetupDlg() override;
   // Writes the record's setup fields to the controls.
   void ShowFields();
 
+  // Enter: reads every field and hides the window only when all of them parse and the sampling
+  // frequency can be used. Esc and the close box hide it at once; the window itself stays.
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void DoDataExchange(DataExchange& dx) override;
+  QWidget* ExchangeWidget() override { return this; }
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
+  void OnWaveChoice();
+  void OnEditChanged(int id);
+  void OnBarChanged();
+  void OnModelChanged();
+  void UpdateFrequencyWarning();
+
   CVelkDoc& m_doc;
+  std::vector<QAbstractButton*> m_waveRadios;  // 1007, 1008, 1009
+  QComboBox *m_material, *m_model, *m_diameter;
+  QLineEdit *m_specimenDiameter, *m_specimenThickness, *m_specimenWaveSpeed, *m_matrixWaveSpeed,
+      *m_strikerVelocity, *m_sampling;
+  QLabel* m_frequencyWarning;
 };
 
 }  // namespace velk

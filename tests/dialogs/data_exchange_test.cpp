@@ -1,0 +1,191 @@
+#include "dialogs/data_exchange.h"
+
+#include <gtest/gtest.h>
+
+#include <QTabWidget>
+#include <QTest>
+#include <QVBoxLayout>
+#include <clocale>
+
+#include "dialog_test_support.h"
+
+namespace velk {
+namespace {
+
+using testing::App;
+using testing::MessageRecorder;
+
+TEST(DataExchangeFormat, WritesIntegersFloatsAndDoublesInTheirOwnPrecision) {
+  EXPECT_EQ(FormatIntField(-199), "-199");
+  EXPECT_EQ(FormatFloatField(5.0f), "5");
+  EXPECT_EQ(FormatFloatField(0.2f), "0.2");  // the float's own digits, not 0.200000002980232
+  EXPECT_EQ(FormatFloatField(1234567.0f), "1.23457e+06");
+  EXPECT_EQ(FormatFloatField(198646.0f), "198646");
+  EXPECT_EQ(FormatDoubleField(476.1904761904762), "476.190476190476");
+  EXPECT_EQ(FormatDoubleField(5026.54816), "5026.54816");
+  EXPECT_EQ(FormatDoubleField(0.00001), "1e-05");
+  EXPECT_EQ(FormatDoubleField(0.2 * 3), "0.6");
+  EXPECT_EQ(FormatFixedField(476.1904761904762), "476.190476");
+  EXPECT_EQ(FormatFixedField(4.0), "4.000000");
+  EXPECT_EQ(FormatFixedField(1000.0 / 3.0), "333.333333");
+  // A desktop with a decimal comma must not change what the fields show.
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
+    EXPECT_EQ(FormatDoubleField(0.5), "0.5");
+    EXPECT_EQ(ParseDoubleField("0.5"), 0.5);
+    std::setlocale(LC_NUMERIC, "C");
+  }
+}
+
+TEST(DataExchangeParse, AcceptsNumbersWithBlanksAndRefusesEverythingElse) {
+  EXPECT_EQ(ParseIntField(" 12 "), 12);
+  EXPECT_EQ(ParseIntField("+7"), 7);
+  EXPECT_EQ(ParseIntField("-3"), -3);
+  for (const char* bad : {"", " ", "-", "+", "+-7", "12abc", "1.5", "1e3", "99999999999", "０"}) {
+    EXPECT_FALSE(ParseIntField(QString::fromUtf8(bad))) << bad;
+  }
+  EXPECT_EQ(ParseDoubleField("1e5"), 1e5);
+  EXPECT_EQ(ParseDoubleField(".5"), 0.5);
+  EXPECT_EQ(ParseDoubleField("5."), 5.0);
+  EXPECT_EQ(ParseDoubleField("\t-2.25 "), -2.25);
+  for (const char* bad :
+       {"", "-", ".", "1,5", "1.5.", "inf", "nan", "1e400", "0x10", "e5", "5 5"}) {
+    EXPECT_FALSE(ParseDoubleField(bad)) << bad;
+  }
+  // A float field cannot hold what a double can.
+  EXPECT_FALSE(ParseFloatField("1e39"));
+  EXPECT_EQ(ParseFloatField("3.4e38"), 3.4e38f);
+  EXPECT_EQ(ParseFloatField("0.2"), 0.2f);
+}
+
+// Three fields exchanged in the order int, float, double, the last one read-only.
+class ThreeFields : public QWidget, public Exchanger {
+ public:
+  ThreeFields() {
+    auto* l = new QVBoxLayout(this);
+    for (QLineEdit** e : {&a, &b, &c}) {
+      *e = new QLineEdit;
+      l->addWidget(*e);
+    }
+    c->setReadOnly(true);
+  }
+  int i = 1;
+  float f = 2.5f;
+  double d = 476.1904761904762;
+  QLineEdit *a, *b, *c;
+
+ protected:
+  void DoDataExchange(DataExchange& dx) override {
+    dx.Text(a, i);
+    dx.Text(b, f);
+    dx.Text(c, d);
+  }
+  QWidget* ExchangeWidget() override { return this; }
+};
+
+TEST(DataExchange, StopsAtTheFirstBadFieldAndReadsReadOnlyFieldsFromTheirText) {
+  App();
+  MessageRecorder rec;
+  ThreeFields w;
+  ASSERT_TRUE(w.UpdateData(false));
+  EXPECT_EQ(w.a->text(), "1");
+  EXPECT_EQ(w.b->text(), "2.5");
+  EXPECT_EQ(w.c->text(), "476.190476190476");
+
+  // The read-only field comes back as its text says, not as the value that was written.
+  w.c->setText("476.190476");
+  ASSERT_TRUE(w.UpdateData(true));
+  EXPECT_EQ(w.d, 476.190476);
+
+  // A bad float: the int before it is taken, the float and the double after it keep old values.
+  w.a->setText("9");
+  w.b->setText("abc");
+  w.c->setText("1");
+  EXPECT_FALSE(w.UpdateData(true));
+  EXPECT_EQ(w.i, 9);
+  EXPECT_EQ(w.f, 2.5f);
+  EXPECT_EQ(w.d, 476.190476);
+  ASSERT_EQ(rec.messages.size(), 1u);
+  EXPECT_EQ(rec.messages[0], kTypeANumber);
+
+  // A bad integer stops everything with the integer message.
+  w.a->setText("");
+  w.b->setText("3");
+  EXPECT_FALSE(w.UpdateData(true));
+  EXPECT_EQ(w.f, 2.5f);
+  ASSERT_EQ(rec.messages.size(), 2u);
+  EXPECT_EQ(rec.messages[1], kTypeAnInteger);
+}
+
+TEST(DataExchange, WritingKeepsTheCaretOfAFieldWhoseTextDoesNotChange) {
+  App();
+  ThreeFields w;
+  w.UpdateData(false);
+  w.b->setCursorPosition(1);
+  w.UpdateData(false);
+  EXPECT_EQ(w.b->cursorPosition(), 1);
+  w.f = 12.75f;
+  w.UpdateData(false);
+  EXPECT_EQ(w.b->text(), "12.75");
+  EXPECT_EQ(w.b->cursorPosition(), 1);
+}
+
+class OneIntPage : public PropertyPage {
+ public:
+  explicit OneIntPage(int v) : value(v) {
+    edit = new QLineEdit(this);
+    edit->setObjectName("1015");
+  }
+  int value;
+  QLineEdit* edit;
+
+ protected:
+  void DoDataExchange(DataExchange& dx) override { dx.Text(edit, value); }
+};
+
+TEST(PropertySheet, ReadsBackOnlyOpenedPagesAndKeepsTheOperatorOnABadPage) {
+  App();
+  MessageRecorder rec;
+  PropertySheet sheet("calculate");
+  auto* p0 = new OneIntPage(10);
+  auto* p1 = new OneIntPage(20);
+  auto* p2 = new OneIntPage(30);
+  sheet.AddPage(p0, "first");
+  sheet.AddPage(p1, "second");
+  sheet.AddPage(p2, "third");
+  EXPECT_EQ(sheet.windowTitle(), "calculate");
+  EXPECT_EQ(sheet.tabs()->tabText(1), "second");
+  EXPECT_EQ(p2->edit->text(), "30");
+  EXPECT_FALSE(sheet.WasOpened(0));
+
+  sheet.show();
+  EXPECT_TRUE(sheet.WasOpened(0));
+  p0->edit->clear();
+  QTest::keyClicks(p0->edit, "1x");
+  sheet.tabs()->setCurrentIndex(1);  // refused: the first page does not parse
+  EXPECT_EQ(sheet.tabs()->currentIndex(), 0);
+  EXPECT_FALSE(sheet.WasOpened(1));
+  ASSERT_EQ(rec.messages.size(), 1u);
+  EXPECT_EQ(rec.messages[0], kTypeAnInteger);
+
+  QTest::keyClick(p0->edit, Qt::Key_Backspace);
+  sheet.tabs()->setCurrentIndex(1);
+  EXPECT_EQ(sheet.tabs()->currentIndex(), 1);
+  EXPECT_EQ(p0->value, 1);
+  EXPECT_TRUE(sheet.WasOpened(1));
+  // Text typed on the current page is read at OK; a bad one keeps the sheet open.
+  p1->edit->setText("-");
+  sheet.accept();
+  EXPECT_TRUE(sheet.isVisible());
+  EXPECT_EQ(rec.messages.size(), 2u);
+  p1->edit->setText("22");
+  p2->edit->setText("99");  // never opened: never read
+  sheet.accept();
+  EXPECT_FALSE(sheet.isVisible());
+  EXPECT_EQ(sheet.result(), QDialog::Accepted);
+  EXPECT_EQ(p1->value, 22);
+  EXPECT_EQ(p2->value, 30);
+  EXPECT_FALSE(sheet.WasOpened(2));
+}
+
+}  // namespace
+}  // namespace velk

@@ -1,0 +1,56 @@
+#pragma once
+// Shared by the dialog tests: one QApplication for the test program, a recorder for the
+// messages the data exchange raises, and helpers to drive modal dialogs from a timer.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialogs/data_exchange.h"
+
+namespace velk::testing {
+
+// Created on first use; lives until the program ends.
+inline QApplication& App() {
+  static int argc = 1;
+  static char name[] = "dialogs_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+// Collects every data-exchange message while it lives.
+class MessageRecorder {
+ public:
+  MessageRecorder() {
+    m_previous =
+        SetExchangeMessageSink([this](const char* text, QWidget*) { messages.emplace_back(text); });
+  }
+  ~MessageRecorder() { SetExchangeMessageSink(std::move(m_previous)); }
+  std::vector<std::string> messages;
+
+ private:
+  ExchangeMessageSink m_previous;
+};
+
+// Runs `drive` on the modal dialog once it is up (from the event loop), then lets `run` return.
+// `run` starts the modal loop (exec()).
+template <typename Run>
+auto WithModal(std::function<void(QWidget* modal)> drive, Run run) {
+  QTimer::singleShot(0, [drive] {
+    QWidget* w = QApplication::activeModalWidget();
+    drive(w);
+  });
+  return run();
+}
+
+// The line edit with the given historical control number.
+inline QLineEdit* EditById(QWidget* w, int id) {
+  return w->findChild<QLineEdit*>(QString::number(id));
+}
+
+}  // namespace velk::testing
