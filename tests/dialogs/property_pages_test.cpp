@@ -1,0 +1,302 @@
+#include "dialogs/property_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "dialog_test_support.h"
+#include "dialogs/method_dlg.h"
+#include "dialogs/recap_dlg.h"
+#include "record/interaction.h"
+#include "record/velk_doc.h"
+
+namespace velk {
+namespace {
+
+using testing::App;
+using testing::EditById;
+using testing::MessageRecorder;
+
+// Replaces a field's text the way an operator does: select all, type over it.
+void TypeOver(QLineEdit* e, const QString& text) {
+  e->setFocus();
+  e->selectAll();
+  QTest::keyClicks(e, text);
+}
+
+ParameterPage DefaultBridge() {
+  return ParameterPage{kDefaultConversionFactor, 1.0, 2.1, 8.0, 500.0};
+}
+
+TEST(CParameter, ShowsTheFactorInFullUntilAnEditRecomputesItWithSixDecimals) {
+  App();
+  MessageRecorder rec;
+  CParameter page(DefaultBridge());
+  page.UpdateData(false);
+  QLineEdit* factor = EditById(&page, 1004);
+  EXPECT_TRUE(factor->isReadOnly());
+  EXPECT_EQ(factor->text(), "476.190476190476");
+  EXPECT_EQ(EditById(&page, 1003)->text(), "2.1");
+
+  TypeOver(EditById(&page, 1000), "1");
+  EXPECT_EQ(factor->text(), "476.190476");
+  EXPECT_EQ(EditById(&page, 1000)->text(), "1");  // only 1004 is rewritten
+
+  // Any zero factor of the product gives 4e6 / 1e6.
+  TypeOver(EditById(&page, 1001), "0");
+  EXPECT_EQ(factor->text(), "4.000000");
+  EXPECT_TRUE(rec.messages.empty());
+
+  // An emptied field: the message, and the factor stays as it was until all fields parse again.
+  EditById(&page, 1002)->selectAll();
+  QTest::keyClick(EditById(&page, 1002), Qt::Key_Backspace);
+  ASSERT_EQ(rec.messages.size(), 1u);
+  EXPECT_EQ(rec.messages[0], kTypeANumber);
+  EXPECT_EQ(factor->text(), "4.000000");
+  QTest::keyClicks(EditById(&page, 1002), "250");
+  TypeOver(EditById(&page, 1001), "4");
+  EXPECT_EQ(factor->text(), "1904.761905");  // 4e6 / (250 * 4 * 2.1 * 1)
+
+  ASSERT_TRUE(page.UpdateData(true));
+  EXPECT_EQ(page.data().factor, 1904.761905);
+  EXPECT_EQ(page.data().gain, 250.0);
+  EXPECT_EQ(page.data().bridgeVoltage, 4.0);
+}
+
+TEST(CalibrationPages, RecomputeTheirFactorsByTheirOwnFormulas) {
+  App();
+  MessageRecorder rec;
+  StaticCalPage d;
+  d.bridgeVoltage = 2;
+  d.factor = 0;
+  d.height = 500;
+  d.staticStrain = 1000;
+  d.gaugeFactor = 2;
+  CNjParameter nj(d);
+  CCsParameter cs(d);
+  for (PropertyPage* p : {static_cast<PropertyPage*>(&nj), static_cast<PropertyPage*>(&cs)}) {
+    p->UpdateData(false);
+    TypeOver(EditById(p, 1003), "2");
+    EXPECT_EQ(EditById(p, 1004)->text(), "2.000000");
+  }
+  // The CS20000 page does not use the bridge voltage; the static one does.
+  TypeOver(EditById(&cs, 1070), "3");
+  EXPECT_EQ(EditById(&cs, 1004)->text(), "2.000000");
+  TypeOver(EditById(&nj, 1070), "3");
+  EXPECT_EQ(EditById(&nj, 1004)->text(), "3.000000");
+  // A zero denominator counts as 1: the numerator itself.
+  TypeOver(EditById(&nj, 1000), "0");
+  EXPECT_EQ(EditById(&nj, 1004)->text(), "3000.000000");
+  TypeOver(EditById(&cs, 1003), "0");
+  EXPECT_EQ(EditById(&cs, 1004)->text(), "2000.000000");
+  // 1000 / 3 is stored as shown.
+  TypeOver(EditById(&nj, 1070), "1");
+  TypeOver(EditById(&nj, 1000), "1.5");
+  EXPECT_EQ(EditById(&nj, 1004)->text(), "333.333333");
+  ASSERT_TRUE(nj.UpdateData(true));
+  EXPECT_EQ(nj.data().factor, 333.333333);
+  EXPECT_TRUE(rec.messages.empty());
+}
+
+TEST(CScale, StepsAreAFifthOfTheRangeAndEveryFieldIsRewritten) {
+  App();
+  MessageRecorder rec;
+  CScale page(ScalePage{10, 0, 2, 500, -100, 120});
+  page.UpdateData(false);
+  EXPECT_TRUE(EditById(&page, 1023)->isReadOnly());
+  TypeOver(EditById(&page, 1022), "1");
+  EXPECT_EQ(EditById(&page, 1023)->text(), "0.2");
+  EXPECT_EQ(EditById(&page, 1026)->text(), "120");
+  TypeOver(EditById(&page, 1024), "0");
+  EXPECT_EQ(EditById(&page, 1026)->text(), "100");
+
+  // A trailing decimal point is undone at once, so is a leading zero; a decimal point typed in
+  // front of a digit is kept in the written form.
+  QLineEdit* xEnd = EditById(&page, 1022);
+  xEnd->setCursorPosition(1);
+  QTest::keyClicks(xEnd, ".");
+  EXPECT_EQ(xEnd->text(), "1");
+  xEnd->setCursorPosition(0);
+  QTest::keyClicks(xEnd, "0");
+  EXPECT_EQ(xEnd->text(), "1");
+  xEnd->setCursorPosition(0);
+  QTest::keyClicks(xEnd, ".");
+  EXPECT_EQ(xEnd->text(), "0.1");
+  EXPECT_EQ(EditById(&page, 1023)->text(), "0.02");
+  EXPECT_TRUE(rec.messages.empty());
+  ASSERT_TRUE(page.UpdateData(true));
+  EXPECT_EQ(page.data().xEnd, 0.1);
+  EXPECT_DOUBLE_EQ(page.data().xStep, 0.02);
+}
+
+TEST(WavePosAndCalibration, ExchangeIntegersAndReadOnlyMeans) {
+  App();
+  MessageRecorder rec;
+  CWavePos pos(WavePosPage{1, 2, 3, 4, 5, 6});
+  pos.UpdateData(false);
+  EXPECT_EQ(EditById(&pos, 1016)->text(), "1");
+  EXPECT_EQ(EditById(&pos, 1017)->text(), "6");
+  // Exchange order 1016, 1015, 1003, 1002, 1018, 1017: a bad 1003 stops before 1002.
+  EditById(&pos, 1016)->setText("100");
+  EditById(&pos, 1003)->setText("2.5");
+  EditById(&pos, 1002)->setText("300");
+  EXPECT_FALSE(pos.UpdateData(true));
+  EXPECT_EQ(pos.data().incEnd, 100);
+  EXPECT_EQ(pos.data().refEnd, 3);
+  EXPECT_EQ(pos.data().refStart, 4);
+  EXPECT_EQ(rec.messages, std::vector<std::string>{kTypeAnInteger});
+
+  CCalibration cal(CalibrationPage{199, 0, 199, 0, -0.0125, 0.003});
+  cal.UpdateData(false);
+  EXPECT_TRUE(EditById(&cal, 1019)->isReadOnly());
+  EXPECT_EQ(EditById(&cal, 1019)->text(), "-0.0125");
+  EXPECT_EQ(EditById(&cal, 1020)->text(), "0.003");
+}
+
+TEST(RunPropertySheet, OkReadsOpenedPagesOnlyAndCancelChangesNothing) {
+  App();
+  MessageRecorder rec;
+  Sheet sheet{"parameter",
+              {SheetPage{"入射波应变参数设定", DefaultBridge()},
+               SheetPage{"透射波应变参数设定", DefaultBridge()}}};
+  QString caption, tab0, tab1;
+  const bool ok = testing::WithModal(
+      [&](QWidget* modal) {
+        ASSERT_NE(modal, nullptr);
+        auto* sheetDlg = qobject_cast<PropertySheet*>(modal);
+        ASSERT_NE(sheetDlg, nullptr);
+        caption = sheetDlg->windowTitle();
+        tab0 = sheetDlg->tabs()->tabText(0);
+        tab1 = sheetDlg->tabs()->tabText(1);
+        TypeOver(EditById(sheetDlg->page(0), 1002), "1000");
+        sheetDlg->accept();
+      },
+      [&] { return RunPropertySheet(nullptr, sheet); });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(caption, "parameter");
+  EXPECT_EQ(tab0, "入射波应变参数设定");
+  EXPECT_EQ(tab1, "透射波应变参数设定");
+  EXPECT_TRUE(sheet.pages[0].opened);
+  EXPECT_FALSE(sheet.pages[1].opened);
+  const auto& inc = std::get<ParameterPage>(sheet.pages[0].data);
+  EXPECT_EQ(inc.gain, 1000.0);
+  EXPECT_EQ(inc.factor, 238.095238);  // as the field showed it
+  EXPECT_EQ(std::get<ParameterPage>(sheet.pages[1].data).factor, kDefaultConversionFactor);
+
+  // Cancel after opening both pages and editing: nothing comes back.
+  Sheet before = sheet;
+  const bool ok2 = testing::WithModal(
+      [&](QWidget* modal) {
+        auto* s = qobject_cast<PropertySheet*>(modal);
+        ASSERT_NE(s, nullptr);
+        s->tabs()->setCurrentIndex(1);
+        TypeOver(EditById(s->page(1), 1000), "4");
+        s->reject();
+      },
+      [&] { return RunPropertySheet(nullptr, sheet); });
+  EXPECT_FALSE(ok2);
+  EXPECT_EQ(std::get<ParameterPage>(sheet.pages[1].data).arms, 1.0);
+  EXPECT_EQ(std::get<ParameterPage>(sheet.pages[0].data).gain,
+            std::get<ParameterPage>(before.pages[0].data).gain);
+}
+
+TEST(RunPropertySheet, BuildsEachPageKindWithItsTitle) {
+  App();
+  Sheet sheet{"graph", {SheetPage{"coordinate", ScalePage{1, 0, 0.2, 1, 0, 0.2}}}};
+  Sheet cal{"南京参数",
+            {SheetPage{"incident wave", NjParameterPage{}},
+             SheetPage{"transimission wave", NjParameterPage{}}}};
+  Sheet cs{"CS20000 parameter", {SheetPage{"incident wave", CsParameterPage{}}}};
+  Sheet calc{"calculate",
+             {SheetPage{"三波起终点", WavePosPage{}}, SheetPage{"calibrate", CalibrationPage{}}}};
+  std::unique_ptr<PropertySheet> a(BuildPropertySheet(nullptr, sheet));
+  EXPECT_NE(qobject_cast<CScale*>(a->page(0)), nullptr);
+  std::unique_ptr<PropertySheet> b(BuildPropertySheet(nullptr, cal));
+  EXPECT_NE(qobject_cast<CNjParameter*>(b->page(1)), nullptr);
+  EXPECT_EQ(b->tabs()->tabText(1), "transimission wave");
+  std::unique_ptr<PropertySheet> c(BuildPropertySheet(nullptr, cs));
+  EXPECT_NE(qobject_cast<CCsParameter*>(c->page(0)), nullptr);
+  std::unique_ptr<PropertySheet> d(BuildPropertySheet(nullptr, calc));
+  EXPECT_NE(qobject_cast<CWavePos*>(d->page(0)), nullptr);
+  EXPECT_NE(qobject_cast<CCalibration*>(d->page(1)), nullptr);
+  EXPECT_EQ(d->windowTitle(), "calculate");
+}
+
+TEST(CRecapDlg, WritesEachFieldInItsPrecisionAndReadsBackInItsOrder) {
+  App();
+  MessageRecorder rec;
+  RecapFields f;
+  f.barWaveSpeedMs = 5122.0f;
+  f.barAreaMm2 = 5026.54816;
+  f.specimenDiameterMm = 8.123456789f;
+  f.incFactor = kDefaultConversionFactor;
+  f.strikerVelocityMs = 3.0f;
+  f.trGain = 500;
+  CRecapDlg dlg(f);
+  EXPECT_EQ(dlg.windowTitle(), "recapitulation");
+  EXPECT_EQ(EditById(&dlg, 1062)->text(), "5122");
+  EXPECT_EQ(EditById(&dlg, 1064)->text(), "5026.54816");
+  EXPECT_EQ(EditById(&dlg, 1065)->text(), "8.12346");
+  EXPECT_EQ(EditById(&dlg, 1059)->text(), "476.190476190476");
+
+  // OK with no edit: float fields come back as shown.
+  ASSERT_TRUE(dlg.UpdateData(true));
+  EXPECT_EQ(dlg.fields().specimenDiameterMm, 8.12346f);
+  EXPECT_EQ(dlg.fields().incFactor, 476.190476190476);
+
+  // Order 2008, 1065, 2009, 1066, 1068, ...: a bad 1066 keeps it and everything after it.
+  EditById(&dlg, 2008)->setText("7.5");
+  EditById(&dlg, 2009)->setText("3.9");
+  EditById(&dlg, 1066)->setText("x");
+  EditById(&dlg, 1068)->setText("12");
+  dlg.accept();
+  EXPECT_EQ(dlg.result(), QDialog::Rejected);  // still open, not accepted
+  EXPECT_EQ(dlg.fields().impactedDiameterMm, 7.5f);
+  EXPECT_EQ(dlg.fields().impactedLengthMm, 3.9f);
+  EXPECT_EQ(dlg.fields().strikerVelocityMs, 3.0f);
+  EXPECT_EQ(rec.messages, std::vector<std::string>{kTypeANumber});
+
+  RecapFields g = f;
+  const bool ok = testing::WithModal(
+      [](QWidget* modal) {
+        ASSERT_NE(modal, nullptr);
+        TypeOver(EditById(modal, 1056), "600");
+        QTest::keyClick(EditById(modal, 1056), Qt::Key_Return);
+      },
+      [&] { return RunRecapDialog(nullptr, g); });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(g.trGain, 600.0);
+  EXPECT_EQ(g.specimenDiameterMm, 8.12346f);
+  RecapFields h = f;
+  EXPECT_FALSE(testing::WithModal(
+      [](QWidget* modal) {
+        TypeOver(EditById(modal, 1056), "700");
+        QTest::keyClick(modal, Qt::Key_Escape);
+      },
+      [&] { return RunRecapDialog(nullptr, h); }));
+  EXPECT_EQ(h.trGain, 500.0);
+}
+
+TEST(CMethodDlg, ButtonsEndWithFourFiveSixAndClosingWithTwo) {
+  App();
+  for (int id : {1031, 1032, 1033}) {
+    const int code = testing::WithModal(
+        [id](QWidget* modal) {
+          ASSERT_NE(modal, nullptr);
+          EXPECT_EQ(modal->windowTitle(), "数据计算");
+          modal->findChild<QPushButton*>(QString::number(id))->click();
+        },
+        [] { return ChooseWindowMethodDialog(nullptr); });
+    EXPECT_EQ(code, id - 1027);
+  }
+  CMethodDlg dlg;
+  EXPECT_EQ(dlg.findChild<QPushButton*>("1031")->text(), "方法1");
+  EXPECT_EQ(testing::WithModal([](QWidget* modal) { modal->close(); },
+                               [] { return ChooseWindowMethodDialog(nullptr); }),
+            kCancelled);
+}
+
+}  // namespace
+}  // namespace velk
