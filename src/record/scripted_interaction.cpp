@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "plot/core/pick_session.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -85,9 +86,13 @@ int ScriptedInteraction::PickPoint(CVelkDoc& doc) {
   const auto a = pickAnswers.front();
   pickAnswers.pop_front();
   if (!a) return kCancelled;
-  doc.m_pickedIndex = *a;
-  // The picked value is read from the shown curve by the real view; a script only knows the index.
-  doc.m_pickedValue = 0;
+  if (doc.m_view) {
+    // The value comes from the shown curve, as the view's own pick reads it.
+    PickValueAt(*doc.m_view, *a);
+  } else {
+    doc.m_pickedIndex = *a;
+    doc.m_pickedValue = 0;
+  }
   return kDone;
 }
 

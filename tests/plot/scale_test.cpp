@@ -29,9 +29,9 @@ TEST(RoundUpNice, RaisesToNextNiceMantissaAndReportsDecimals) {
 }
 
 TEST(RoundUpNice, GivesAPositiveAxisForZeroNegativeAndNonFiniteValues) {
-  for (double bad : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN(),
-                     std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity()}) {
+  for (double bad :
+       {0.0, -5.0, std::numeric_limits<double>::quiet_NaN(),
+        std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
     double v = bad;
     RoundUpNice(v);
     EXPECT_TRUE(std::isfinite(v));

@@ -103,7 +103,8 @@ void ViewModel::InitialUpdate() {
 void ViewModel::ScaleResults() {
   const CVelkDoc& d = m_doc;
   const int last = d.m_lastResultIndex;
-  for (int c = 0; c < kResultCurveCount; ++c) ScaleIndexCurve(m_scales[2 + c], d.m_computed[c], last);
+  for (int c = 0; c < kResultCurveCount; ++c)
+    ScaleIndexCurve(m_scales[2 + c], d.m_computed[c], last);
   ScaleXYCurve(m_scales[8], d.Shown(kEngStrain), d.Shown(kEngStress), last);
   ScaleXYCurve(m_scales[9], d.Shown(kTrueStrain), d.Shown(kTrueStress), last);
 }

@@ -50,6 +50,9 @@ class ViewModel {
   // Called when the caption must change, and when the view must be redrawn.
   std::function<void(const std::string&)> onCaption;
   std::function<void()> onRedraw;
+  // The keyboard point pick of the window showing this model (kDone or kCancelled); empty when
+  // no window shows it.
+  std::function<int()> onPickPoint;
 
   ScaleRecord& Current() { return m_scales[m_scaleIndex]; }
   const ScaleRecord& Current() const { return m_scales[m_scaleIndex]; }

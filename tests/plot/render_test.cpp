@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRandomGenerator>
+#include <cmath>
+
+#include "plot/render/plot_renderer.h"
+#include "plot_fixture.h"
+
+namespace velk {
+namespace {
+
+using testing::CountColour;
+using testing::CountNonWhite;
+using testing::IsColour;
+using testing::kBlack;
+using testing::kBlue;
+using testing::kRed;
+using testing::PlotFixture;
+
+constexpr QSize kClient(690, 490);
+
+// Leftmost non-white column in rows [y0, y1) and columns [x0, x1); -1 when there is none.
+int LeftmostInk(const QImage& img, int x0, int x1, int y0, int y1) {
+  for (int x = std::max(x0, 0); x < std::min(x1, img.width()); ++x)
+    for (int y = y0; y < y1; ++y)
+      if (!IsColour(img, x, y, testing::kWhite)) return x;
+  return -1;
+}
+
+// Waves and results that fill every curve kind with something to draw.
+void FillAllKinds(PlotFixture& f) {
+  std::vector<double> inc(1024), tr(1024);
+  for (int i = 0; i < 1024; ++i) {
+    inc[i] = 0.4 * std::sin(i * 0.02);
+    tr[i] = -0.2 * std::cos(i * 0.015);
+  }
+  f.Waves(inc, tr);
+  std::vector<double> stress(1500), strain(1500);
+  for (int i = 0; i < 1500; ++i) {
+    strain[i] = 0.0002 * i;
+    stress[i] = 400 * (1 - std::exp(-i / 200.0));
+  }
+  f.Results(stress, strain);
+}
+
+TEST(Render, EveryCurveKindHasTheAxesTicksAndLabelsWhereTheLayoutPutsThem) {
+  PlotFixture f;
+  FillAllKinds(f);
+  for (int kind = kFirstCurveKind; kind <= kLastCurveKind; ++kind) {
+    SCOPED_TRACE(kind);
+    f.vm.SelectCurve(kind, 0, 0);
+    const QImage img = RenderPlotImage(f.vm, kClient);
+    // X axis at y = 430 from x = 60 to x = 660, Y axis at x = 60 from y = 30 down.
+    EXPECT_EQ(CountColour(img, 60, 430, 661, 431, kBlack), 601);
+    EXPECT_FALSE(IsColour(img, 661, 430, kBlack));
+    EXPECT_EQ(CountColour(img, 60, 30, 61, 431, kBlack), 401);
+    EXPECT_FALSE(IsColour(img, 60, 29, kBlack));
+    for (int i = 0; i <= 5; ++i) {
+      // Major ticks: 5 pixels below the X axis, 4 left of the Y axis.
+      EXPECT_EQ(CountColour(img, 60 + 120 * i, 431, 61 + 120 * i, 436, kBlack), 5) << i;
+      if (i > 0) EXPECT_FALSE(IsColour(img, 60 + 120 * i, 436, kBlack)) << i;
+      EXPECT_EQ(CountColour(img, 56, 30 + 80 * i, 60, 31 + 80 * i, kBlack), 4) << i;
+      // Y labels start at x = 30, in a 16-pixel band from y = 26 + 80 i.
+      const int left = LeftmostInk(img, 0, 56, 26 + 80 * i, 42 + 80 * i);
+      EXPECT_GE(left, 30) << i;
+      EXPECT_LE(left, 33) << i;
+    }
+    for (int j = 1; j <= 9; j += 2) {
+      EXPECT_EQ(CountColour(img, 60 + 60 * j, 431, 61 + 60 * j, 434, kBlack), 3) << j;
+      EXPECT_FALSE(IsColour(img, 60 + 60 * j, 434, kBlack)) << j;
+      EXPECT_EQ(CountColour(img, 58, 30 + 40 * j, 60, 31 + 40 * j, kBlack), 2) << j;
+    }
+    // X labels hang from y = 440, shifted left of their tick by 2.5 pixels per character.
+    EXPECT_EQ(CountNonWhite(img, 100, 436, 690, 440), 0);
+    const ScaleRecord& s = f.vm.Current();
+    double v = s.xStart;
+    for (int i = 0; i <= 5; ++i, v += s.xStep) {
+      const int chars = static_cast<int>(FormatLabel(v, s.xDecimals).size());
+      const int expected = 60 + 120 * i - static_cast<int>(2.5 * chars);
+      const int left = LeftmostInk(img, expected - 20, expected + 30, 443, 456);
+      EXPECT_GE(left, expected) << i;
+      EXPECT_LE(left, expected + 3) << i;
+    }
+    EXPECT_EQ(CountNonWhite(img, 0, 0, 30, 490), 0) << "nothing left of the labels";
+    EXPECT_EQ(CountColour(img, 0, 0, 690, 490, kRed), 0);
+    f.vm.SelectCurve(kind, 1, 0);
+    EXPECT_GT(CountColour(RenderPlotImage(f.vm, kClient), 61, 30, 661, 431, kRed), 50);
+  }
+}
+
+TEST(Render, ValuesOnTheYLimitsAreDrawnAndValuesJustOutsideAreBridged) {
+  PlotFixture f;
+  const std::vector<double> y = {50, 50, 100, 50, 100.001, 50, 0, 50, -0.001, 50, 50};
+  f.Results(y, y);
+  f.vm.SelectCurve(kEngStressCurve, 1, 0);
+  ScaleRecord& s = f.vm.Current();
+  s = ScaleRecord{0, 10, 10, 2, 0, 0, 100, 100, 20, 0};
+  // px(i) = 60 + 60 i, py(50) = 230, py(100) = 30, py(0) = 430.
+  const QImage img = RenderPlotImage(f.vm, kClient);
+  EXPECT_TRUE(IsColour(img, 180, 30, kRed)) << "Y end is drawn";
+  EXPECT_TRUE(IsColour(img, 420, 430, kRed)) << "Y start is drawn";
+  EXPECT_TRUE(IsColour(img, 300, 230, kRed)) << "the line bridges over 100.001";
+  EXPECT_EQ(CountColour(img, 300, 30, 301, 229, kRed), 0);
+  EXPECT_TRUE(IsColour(img, 540, 230, kRed)) << "the line bridges over -0.001";
+  EXPECT_EQ(CountColour(img, 540, 232, 541, 431, kRed), 0);
+}
+
+TEST(Render, YLabelsTruncateWithoutDecimalsAndUseTheAxisDecimalsOtherwise) {
+  EXPECT_EQ(FormatLabel(36.6, 0), "36");
+  EXPECT_EQ(FormatLabel(-7.9, 0), "-7");
+  EXPECT_EQ(FormatLabel(0.0036, 5), "0.00360");
+  EXPECT_EQ(FormatLabel(-0.125, 2), "-0.12");  // printf rounds half to even on the binary value
+  EXPECT_EQ(FormatLabel(1e300, 0), "2147483647");
+  EXPECT_EQ(FormatFixed(0.5, 6), "0.500000");
+  const PlotMetrics m = MetricsForClient(690, 490);
+  EXPECT_EQ(m.tx, 60);
+  EXPECT_EQ(m.ty, 40);
+  EXPECT_EQ(m.W, 660);
+  EXPECT_EQ(m.H, 430);
+  // Narrower than 90 pixels: a negative unit, the same rules.
+  const PlotMetrics small = MetricsForClient(80, 70);
+  EXPECT_EQ(small.tx, -1);
+  EXPECT_EQ(small.W, 50);
+  EXPECT_EQ(small.H, 10);
+  PlotFixture f;
+  FillAllKinds(f);
+  f.vm.SelectCurve(kOriginalWave, 1, 0);
+  const QImage tiny = RenderPlotImage(f.vm, QSize(80, 70));
+  EXPECT_FALSE(tiny.isNull());
+}
+
+TEST(Render, TwoChannelDisplayDrawsBothRawWavesInTheirHalvesWithoutAxes) {
+  PlotFixture f;
+  std::vector<double> inc(101, 0.0), tr(101, 0.0);
+  inc[50] = 1.0;
+  tr[50] = 1.0;
+  f.Waves(inc, tr);
+  f.doc.m_shownWaves = 3;
+  f.vm.SelectCurve(kOriginalWave, 1, 1);
+  f.vm.m_scales[0] = ScaleRecord{0, 100, 100, 20, 0, -1, 1, 2, 0.4, 0};
+  // px(i) = 60 + 6 i; a value at Y start + Y range has py = 30, so 15 in the upper half and
+  // 15 + 245 in the lower one; 0 has py = 230.
+  const QImage img = RenderPlotImage(f.vm, kClient);
+  EXPECT_TRUE(IsColour(img, 360, 15, kRed));
+  EXPECT_TRUE(IsColour(img, 360, 260, kRed));
+  EXPECT_TRUE(IsColour(img, 120, 115, kRed));
+  EXPECT_TRUE(IsColour(img, 120, 360, kRed));
+  EXPECT_EQ(CountColour(img, 0, 0, 690, 490, kBlack), 0) << "no axes or labels";
+  EXPECT_EQ(CountColour(img, 0, 0, 690, 490, kBlue), 0) << "no smoothed curve or marks";
+}
+
+TEST(Render, BaselineMarksAndTextFollowTheShownChannel) {
+  PlotFixture f;
+  std::vector<double> inc(1000, 0.25), tr(1000, -0.5);
+  f.doc.m_incBaseStart = 100;
+  f.doc.m_incBaseEnd = 300;
+  f.Waves(inc, tr);
+  f.vm.SelectCurve(kOriginalWave, 1, 0);
+  f.vm.m_scales[0] = ScaleRecord{0, 1000, 1000, 200, 0, -1, 1, 2, 0.4, 0};
+  // px(100) = 120, px(300) = 240, py(0.25) = 180: dotted 40-pixel marks around it.
+  QImage img = RenderPlotImage(f.vm, kClient);
+  for (int x : {120, 240}) {
+    const int dots = CountColour(img, x, 160, x + 1, 201, kBlue);
+    EXPECT_GT(dots, 8) << x;
+    EXPECT_LT(dots, 40) << x << " dotted, not solid";
+    EXPECT_EQ(CountColour(img, x, 140, x + 1, 159, kBlue), 0) << x;
+  }
+  // The baseline text from (160, 460), Chinese included.
+  EXPECT_GT(CountNonWhite(img, 160, 460, 300, 480), 100);
+  EXPECT_EQ(CountNonWhite(img, 0, 460, 150, 490), 0);
+  const QFontMetrics fm(TextFont());
+  for (char32_t c : std::u32string(U"零点基线计算区域开始结束平均值")) {
+    EXPECT_TRUE(fm.inFontUcs4(c)) << QFontInfo(TextFont()).family().toStdString();
+  }
+  EXPECT_TRUE(QFontInfo(TextFont()).bold());
+  EXPECT_EQ(QFontInfo(LabelFont()).pixelSize(), 16);
+  EXPECT_TRUE(QFontInfo(LabelFont()).fixedPitch());
+
+  // The transmitted channel's range shows when the transmitted wave is shown.
+  f.doc.m_trBaseStart = 500;
+  f.doc.m_trBaseEnd = 800;
+  f.doc.ComputeBaselineMeans();
+  f.doc.m_shownWaves = 2;
+  f.vm.BindCurveArrays();
+  img = RenderPlotImage(f.vm, kClient);
+  EXPECT_EQ(CountColour(img, 120, 160, 121, 201, kBlue), 0);
+  // px(500) = 360, py(-0.5) = 330.
+  EXPECT_GT(CountColour(img, 360, 310, 361, 351, kBlue), 8);
+}
+
+TEST(Render, SmoothedOnlyShowsTheBlueCurveWithoutMarksOnWaveKindsToo) {
+  PlotFixture f;
+  FillAllKinds(f);
+  f.doc.m_smoothInc = f.doc.m_rawInc;
+  f.doc.m_smoothInc.push_back(0.0);
+  for (int kind : {kOriginalWave, kProcessedWave, kEngStressCurve, kEngStressStrain}) {
+    SCOPED_TRACE(kind);
+    f.doc.m_workInc = f.doc.m_rawInc;
+    f.vm.SelectCurve(kind, 0, 1);
+    const QImage img = RenderPlotImage(f.vm, kClient);
+    EXPECT_EQ(CountColour(img, 0, 0, 690, 490, kRed), 0);
+    EXPECT_GT(CountColour(img, 0, 0, 690, 490, kBlue), 50);
+    EXPECT_EQ(CountNonWhite(img, 160, 460, 690, 490), 0) << "no baseline text";
+  }
+}
+
+// Renders with and without the per-column reduction and requires identical pixels.
+void ExpectSamePixels(const ViewModel& vm, QSize size) {
+  RenderOptions full;
+  full.decimate = false;
+  const QImage a = RenderPlotImage(vm, size, full);
+  const QImage b = RenderPlotImage(vm, size);
+  ASSERT_EQ(a.size(), b.size());
+  int differing = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+  EXPECT_EQ(differing, 0) << size.width() << "x" << size.height();
+  EXPECT_GT(CountColour(a, 0, 0, size.width(), size.height(), kRed) +
+                CountColour(a, 0, 0, size.width(), size.height(), kBlue),
+            0);
+}
+
+TEST(Render, ColumnReductionGivesTheSamePixelsAsEverySegment) {
+  QRandomGenerator rng(12345);
+  const QSize sizes[] = {{690, 490}, {1013, 707}, {333, 211}};
+  PlotFixture f;
+  // Noise with spikes beyond both Y limits on the raw wave (kind 3) and a step wave (kind 4).
+  const int n = 200000;
+  std::vector<double> inc(n), tr(n);
+  for (int i = 0; i < n; ++i) {
+    inc[i] = rng.generateDouble() - 0.5;
+    if (i % 97 == 0) inc[i] = 3.0;
+    if (i % 131 == 0) inc[i] = -3.0;
+    tr[i] = ((i / 5000) % 3) * 0.2 - 0.2 + (i % 2 ? 1e-3 : 0.0);
+  }
+  f.Waves(inc, tr);
+  f.doc.m_workInc = inc;
+  f.doc.m_workTr = tr;
+  f.doc.m_smoothInc.assign(inc.begin(), inc.end());
+  f.doc.m_smoothInc.push_back(0.0);
+  for (QSize size : sizes) {
+    f.vm.SelectCurve(kOriginalWave, 1, 1);
+    f.vm.m_scales[0].yStart = -0.45;
+    f.vm.m_scales[0].yEnd = 0.45;
+    f.vm.m_scales[0].yRange = 0.9;
+    ExpectSamePixels(f.vm, size);
+    f.doc.m_shownWaves = 2;
+    f.vm.SelectCurve(kProcessedWave, 1, 0);
+    ExpectSamePixels(f.vm, size);
+    f.doc.m_shownWaves = 3;
+    f.vm.SelectCurve(kOriginalWave, 1, 0);
+    ExpectSamePixels(f.vm, size);
+    f.doc.m_shownWaves = 1;
+  }
+  // A time history with out-of-range points, and a stress-strain curve whose strain runs back
+  // and forth.
+  const int m = 50000;
+  std::vector<double> stress(m), strain(m);
+  double e = 0;
+  for (int i = 0; i < m; ++i) {
+    e += (rng.generateDouble() - 0.3) * 1e-5;
+    strain[i] = e;
+    stress[i] =
+        300 * std::sin(i * 1e-3) + (i % 211 == 0 ? 5000.0 : 0.0) + (i % 89 == 0 ? -100.0 : 0.0);
+  }
+  f.Results(stress, strain);
+  for (QSize size : sizes) {
+    f.vm.SelectCurve(kEngStressCurve, 1, 0);
+    ExpectSamePixels(f.vm, size);
+    f.vm.SelectCurve(kEngStressStrain, 1, 1);
+    ExpectSamePixels(f.vm, size);
+  }
+}
+
+TEST(Render, ColumnReductionKeepsAtMostFourPointsPerColumnRun) {
+  PlotFixture f;
+  std::vector<double> w(1'000'000);
+  QRandomGenerator rng(7);
+  for (double& v : w) v = rng.generateDouble() - 0.5;
+  f.Waves(w, w);
+  f.vm.SelectCurve(kOriginalWave, 1, 0);
+  const PlotMetrics m = MetricsForClient(690, 490);
+  const auto reduced = CurvePolyline(f.vm, m, false, true);
+  const auto all = CurvePolyline(f.vm, m, false, false);
+  EXPECT_GT(all.size(), w.size() / 2);
+  EXPECT_LE(reduced.size(), 4u * 601u);
+  EXPECT_EQ(reduced.front(), all.front());
+  EXPECT_EQ(reduced.back(), all.back());
+}
+
+TEST(Render, FittedPictureFillsTheTargetKeepingItsAspect) {
+  PlotFixture f;
+  FillAllKinds(f);
+  f.vm.SelectCurve(kEngStressCurve, 1, 0);
+  QImage page(1380 + 100, 980 + 400, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter p(&page);
+  RenderOptions o;
+  o.cosmeticPens = false;
+  RenderPlotFitted(p, QRectF(50, 20, 1380, 980 + 400), kClient, f.vm, o);
+  p.end();
+  // Twice the client size: the X axis at y = 20 + 860 from x = 50 + 120 to 50 + 1320.
+  EXPECT_GT(CountColour(page, 50 + 125, 20 + 859, 50 + 1315, 20 + 862, kBlack), 2 * 1180);
+  EXPECT_EQ(CountColour(page, 50 + 1324, 20 + 850, page.width(), 20 + 870, kBlack), 0);
+  EXPECT_EQ(CountNonWhite(page, 0, 20 + 990, page.width(), page.height()), 0);
+}
+
+TEST(Render, PickCursorIsACircleWithAnAlternatingCrossHairAndXorsAway) {
+  const QImage& c = PickCursorImage();
+  ASSERT_EQ(c.size(), QSize(23, 23));
+  const QRgb yellow = 0xFFFF00, darkRed = 0x800000;
+  EXPECT_TRUE(IsColour(c, 0, 0, kBlack));
+  EXPECT_TRUE(IsColour(c, 22, 22, kBlack));
+  EXPECT_TRUE(IsColour(c, 0, 11, yellow));
+  EXPECT_TRUE(IsColour(c, 11, 0, yellow));
+  EXPECT_TRUE(IsColour(c, 22, 11, yellow));
+  EXPECT_TRUE(IsColour(c, 11, 22, yellow));
+  EXPECT_TRUE(IsColour(c, 11, 11, yellow));
+  EXPECT_TRUE(IsColour(c, 12, 11, darkRed));
+  EXPECT_TRUE(IsColour(c, 11, 13, yellow));
+  EXPECT_TRUE(IsColour(c, 11, 14, darkRed));
+
+  PlotFixture f;
+  FillAllKinds(f);
+  f.vm.SelectCurve(kOriginalWave, 1, 0);
+  const QImage before = RenderPlotImage(f.vm, kClient);
+  QImage img = before;
+  XorCursor(img, QPoint(-5, 100));  // partly outside
+  XorCursor(img, QPoint(300, 200));
+  EXPECT_NE(img, before);
+  EXPECT_TRUE(IsColour(img, 311, 211, 0x0000FF)) << "yellow over white";
+  XorCursor(img, QPoint(300, 200));
+  XorCursor(img, QPoint(-5, 100));
+  EXPECT_EQ(img, before);
+}
+
+}  // namespace
+}  // namespace velk
