@@ -44,6 +44,12 @@ bool PickSession::Begin(const PlotMetrics& m) {
   if (!m_y || m_y->empty()) return false;
   std::tie(m_first, m_last) = m_vm.GetVisibleRange();
   m_lastReadable = std::min(m_last, static_cast<int>(m_y->size()) - 1);
+  // On waves the keys run to the point count itself when the axis reaches past the wave (R then
+  // stops on the last sample); only reading stops at the last sample.
+  if (IsWaveKind(kind)) {
+    const double xEnd = m_vm.Current().xEnd;
+    m_last = d.m_pointCount >= xEnd ? TruncToInt(xEnd) : d.m_pointCount;
+  }
   if (m_x) m_lastReadable = std::min(m_lastReadable, static_cast<int>(m_x->size()) - 1);
   if (m_first < 0 || m_first > m_lastReadable) return false;
   m_i = m_first;

@@ -64,8 +64,8 @@ class PickSession {
   PlotMetrics m_m;
   const std::vector<double>* m_y = nullptr;
   const std::vector<double>* m_x = nullptr;
-  int m_first = 0, m_last = 0;
-  int m_lastReadable = 0;  // last index that is inside every array read here
+  int m_first = 0, m_last = 0;  // the range the keys move in
+  int m_lastReadable = 0;       // last index that is inside every array read here
   int m_i = 0;
   int m_cx = 0, m_cy = 0;
   std::optional<std::string> m_readout;

@@ -1,0 +1,192 @@
+#include "plot/core/pick_session.h"
+
+#include <gtest/gtest.h>
+
+#include "plot_fixture.h"
+#include "record/scripted_interaction.h"
+
+namespace velk {
+namespace {
+
+using testing::PlotFixture;
+
+const PlotMetrics kMetrics = MetricsForClient(690, 490);  // W = 660, H = 430
+
+// Kind 5 over indices 0..200 with y = 1.5 i, on an axis where px(i) = 60 + 3 i and
+// py(y) = 430 - y.
+void HistoryCurve(PlotFixture& f, double xEnd = 200) {
+  std::vector<double> y(201);
+  for (int i = 0; i <= 200; ++i) y[i] = 1.5 * i;
+  f.Results(y, y);
+  f.vm.SelectCurve(kEngStressCurve, 1, 0);
+  f.vm.Current() = ScaleRecord{0, xEnd, xEnd, xEnd / 5, 0, 0, 400, 400, 80, 0};
+}
+
+void Press(PickSession& s, int key, int times = 1) {
+  for (int k = 0; k < times; ++k) s.HandleKey(key);
+}
+
+TEST(PickSession, StepsAlongTheCurveWithinItsLimitsAndAcceptsTheShownIndex) {
+  PlotFixture f;
+  HistoryCurve(f);
+  PickSession s(f.vm);
+  ASSERT_TRUE(s.Begin(kMetrics));
+  EXPECT_EQ(s.index(), 0);
+  EXPECT_EQ(s.cursorX(), 60 - 11);
+  EXPECT_EQ(s.cursorY(), 430 - 11);
+  EXPECT_FALSE(s.readout()) << "no read-out before a key";
+
+  // R stops one short of the last index; full stop stops 11 short.
+  Press(s, kKeyR, 300);
+  EXPECT_EQ(s.index(), 199);
+  Press(s, kKeyComma, 100);
+  EXPECT_EQ(s.index(), 9);
+  Press(s, kKeyL, 100);
+  EXPECT_EQ(s.index(), 0);
+  Press(s, kKeyFullStop, 100);
+  EXPECT_EQ(s.index(), 190);
+  Press(s, kKeyL, 89);
+  EXPECT_EQ(s.index(), 101);
+  EXPECT_EQ(s.cursorX(), 60 + 303 - 11);
+  EXPECT_EQ(s.cursorY(), 278 - 11);  // py(151.5) = 278.5
+  ASSERT_TRUE(s.readout());
+  EXPECT_EQ(*s.readout(), "X=101 Y=151.500000  ");
+  s.HandleKey('Q');
+  EXPECT_FALSE(s.readout()) << "other keys do nothing";
+  EXPECT_EQ(s.HandleKey(kKeyEnter), PickSession::Outcome::kAccept);
+  EXPECT_EQ(f.doc.m_pickedIndex, 101);
+  EXPECT_EQ(f.doc.m_pickedValue, 151);
+  EXPECT_EQ(s.HandleKey(kKeyEsc), PickSession::Outcome::kCancel);
+
+  // Enter before any key takes the first visible point.
+  f.vm.Current().xStart = 5;
+  PickSession t(f.vm);
+  ASSERT_TRUE(t.Begin(kMetrics));
+  EXPECT_EQ(t.HandleKey(kKeyEnter), PickSession::Outcome::kAccept);
+  EXPECT_EQ(f.doc.m_pickedIndex, 5);
+  EXPECT_EQ(f.doc.m_pickedValue, 7);
+}
+
+TEST(PickSession, ArrowKeysMoveTheCursorFreelyOnHistoriesOnly) {
+  PlotFixture f;
+  HistoryCurve(f, 400);  // the X axis runs to 400, the curve ends at 200
+  PickSession s(f.vm);
+  ASSERT_TRUE(s.Begin(kMetrics));
+  // px(i) = 60 + 1.5 i here; the cursor starts at (49, 419).
+  s.HandleKey(kKeyLeft);
+  EXPECT_EQ(s.cursorX(), 49) << "not beyond x = 70";
+  s.HandleKey(kKeyDown);
+  EXPECT_EQ(s.cursorY(), 419) << "not below H - 33";
+  s.HandleKey(kKeyRight);
+  EXPECT_EQ(s.cursorX(), 59);
+  EXPECT_EQ(s.index(), 6);  // index(70) = trunc(10 * 400 / 600)
+  ASSERT_TRUE(s.readout());
+  EXPECT_EQ(*s.readout(), "X=6 Y=9.000000  ");
+  s.HandleKey(kKeyUp);
+  EXPECT_EQ(s.cursorY(), 409) << "the cursor leaves the curve";
+  Press(s, kKeyRight, 100);
+  EXPECT_EQ(s.cursorX(), 629);  // stops once cx >= W - 33
+  EXPECT_GT(s.index(), 200);
+  EXPECT_FALSE(s.readout()) << "off the curve the read-out stays";
+  // Enter off the curve stores nothing usable and keeps picking.
+  f.doc.m_pickedIndex = -5;
+  EXPECT_EQ(s.HandleKey(kKeyEnter), PickSession::Outcome::kRefused);
+  // Back onto the curve at its nearest end.
+  s.HandleKey(kKeyL);
+  EXPECT_EQ(s.index(), 200);
+  EXPECT_EQ(s.cursorX(), 60 + 300 - 11);
+  EXPECT_EQ(*s.readout(), "X=200 Y=300.000000  ");
+
+  // Stress-strain curves ignore the arrows.
+  std::vector<double> strain = {0, 0.001, 0.002, 0.003}, stress = {0, 10, 20, 30};
+  f.doc.m_computed[kEngStrain] = strain;
+  f.doc.m_computed[kEngStress] = stress;
+  f.doc.m_lastResultIndex = 3;
+  f.vm.SelectCurve(kEngStressStrain, 1, 0);
+  f.vm.Current() = ScaleRecord{0, 0.004, 0.004, 0.0008, 4, 0, 40, 40, 8, 0};
+  PickSession xy(f.vm);
+  ASSERT_TRUE(xy.Begin(kMetrics));
+  const int cx = xy.cursorX(), cy = xy.cursorY();
+  for (int k : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) xy.HandleKey(k);
+  EXPECT_EQ(xy.cursorX(), cx);
+  EXPECT_EQ(xy.cursorY(), cy);
+  EXPECT_FALSE(xy.readout());
+  xy.HandleKey(kKeyR);
+  EXPECT_EQ(*xy.readout(), "X=0.001000 Y=10.000000  ");
+  xy.HandleKey(kKeyR);
+  xy.HandleKey(kKeyR);
+  EXPECT_EQ(xy.index(), 2) << "R stops one short of the last point";
+}
+
+TEST(PickSession, SmoothedCurveIsSteppedButTheValueComesFromTheUnsmoothedOne) {
+  PlotFixture f;
+  HistoryCurve(f);
+  for (double& v : f.doc.m_smoothed[kEngStress]) v = 100;
+  f.doc.m_computed[kEngStress][3] = -7.9;
+  f.vm.SelectCurve(kEngStressCurve, 0, 1);
+  f.vm.Current() = ScaleRecord{0, 200, 200, 40, 0, 0, 400, 400, 80, 0};
+  PickSession s(f.vm);
+  ASSERT_TRUE(s.Begin(kMetrics));
+  Press(s, kKeyR, 3);
+  EXPECT_EQ(s.cursorY(), 330 - 11);
+  EXPECT_EQ(*s.readout(), "X=3 Y=100.000000  ");
+  EXPECT_EQ(s.HandleKey(kKeyEnter), PickSession::Outcome::kAccept);
+  EXPECT_EQ(f.doc.m_pickedIndex, 3);
+  EXPECT_EQ(f.doc.m_pickedValue, -7);
+}
+
+TEST(PickSession, RawWavesOfRecordFilesReadAsIntegersAndTwoChannelsCannotBePicked) {
+  PlotFixture f;
+  std::vector<double> inc(300, 0.0), tr(300, 5.0);
+  inc[120] = -37.6;
+  f.ws.Set(kRecordFileSource);
+  f.Waves(inc, tr);
+  f.vm.SelectCurve(kOriginalWave, 1, 0);
+  f.vm.Current() = ScaleRecord{100, 1000, 900, 180, 0, -100, 100, 200, 40, 0};
+  PickSession s(f.vm);
+  ASSERT_TRUE(s.Begin(kMetrics));
+  EXPECT_EQ(s.index(), 100);
+  Press(s, kKeyR, 20);
+  EXPECT_EQ(*s.readout(), "X=120 Y=-37  ");
+  Press(s, kKeyR, 500);
+  EXPECT_EQ(s.index(), 299) << "a wave ends at its last sample";
+  f.ws.Clear(kRecordFileSource);
+  s.HandleKey(kKeyL);
+  EXPECT_EQ(*s.readout(), "X=298 Y=0.000000  ");
+  f.vm.Current().xEnd = 250;
+  PickSession shortAxis(f.vm);
+  ASSERT_TRUE(shortAxis.Begin(kMetrics));
+  Press(shortAxis, kKeyR, 500);
+  EXPECT_EQ(shortAxis.index(), 249) << "the axis end caps the wave";
+
+  f.doc.m_shownWaves = 3;
+  PickSession two(f.vm);
+  EXPECT_FALSE(two.Begin(kMetrics));
+  f.doc.m_shownWaves = 2;
+  f.vm.SelectCurve(kProcessedWave, 1, 0);
+  f.doc.m_workTr.clear();
+  PickSession empty(f.vm);
+  EXPECT_FALSE(empty.Begin(kMetrics)) << "nothing to pick on an empty wave";
+}
+
+TEST(PickSession, ScriptedPicksStoreTheValueOfTheShownCurve) {
+  PlotFixture f;
+  HistoryCurve(f);
+  ScriptedInteraction ui;
+  ui.pickAnswers = {10, 500, std::nullopt};
+  f.doc.m_view = &f.vm;
+  EXPECT_EQ(ui.PickPoint(f.doc), kDone);
+  EXPECT_EQ(f.doc.m_pickedIndex, 10);
+  EXPECT_EQ(f.doc.m_pickedValue, 15);
+  EXPECT_EQ(ui.PickPoint(f.doc), kDone);
+  EXPECT_EQ(f.doc.m_pickedIndex, 500) << "the caller decides about points off the curve";
+  EXPECT_EQ(f.doc.m_pickedValue, 0);
+  EXPECT_EQ(ui.PickPoint(f.doc), kCancelled);
+  EXPECT_FALSE(PickValueAt(f.vm, -1));
+  f.doc.m_lastResultIndex = 50;
+  EXPECT_FALSE(PickValueAt(f.vm, 51)) << "beyond the last result index";
+  f.doc.m_view = nullptr;
+}
+
+}  // namespace
+}  // namespace velk

@@ -1,0 +1,261 @@
+#include "plot/view/velk_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QTimer>
+#include <functional>
+
+#include "plot/core/pick_session.h"
+#include "plot/render/plot_renderer.h"
+#include "plot_fixture.h"
+#include "record/interaction.h"
+#include "record/velk_doc.h"
+#include "record/workspace.h"
+
+namespace velk {
+namespace {
+
+// A shown view of 690 x 490 on kind 5 over y = 1.5 i, i = 0..200, where px(i) = 60 + 3 i.
+struct ShownView {
+  Workspace ws;
+  CVelkDoc doc{ws};
+  std::unique_ptr<CVelkView> view = std::make_unique<CVelkView>(doc);
+  QStringList coordinates;
+  QStringList captions;
+
+  ShownView() {
+    QObject::connect(view.get(), &CVelkView::coordinateText,
+                     [this](const QString& t) { coordinates << t; });
+    QObject::connect(view.get(), &CVelkView::captionChanged,
+                     [this](const QString& t) { captions << t; });
+    std::vector<double> inc(1000), tr(1000);
+    for (int i = 0; i < 1000; ++i) {
+      inc[i] = 0.001 * i;
+      tr[i] = -0.001 * i;
+    }
+    doc.InstallWaves(inc, tr);
+    view->OnInitialUpdate();
+    std::vector<double> y(201);
+    for (int i = 0; i <= 200; ++i) y[i] = 1.5 * i;
+    for (auto& c : doc.m_computed) c = y;
+    doc.m_smoothed = doc.m_computed;
+    doc.m_lastResultIndex = 200;
+    view->model().ScaleResults();
+    view->model().SelectCurve(kEngStressCurve, 1, 0);
+    view->model().Current() = ScaleRecord{0, 200, 200, 40, 0, 0, 400, 400, 80, 0};
+    view->resize(690, 490);
+    view->show();
+    view->activateWindow();
+    QApplication::processEvents();
+  }
+
+  // Runs PickPoint with `during` called from inside its loop.
+  int Pick(std::function<void()> during) {
+    // A pick that fails to end is accepted after a while, which fails the cancel checks
+    // instead of hanging the test.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [this] { Keys({Qt::Key_Return}); });
+    guard.start(3000);
+    QTimer::singleShot(0, view.get(), std::move(during));
+    return view->PickPoint();
+  }
+  void Keys(std::initializer_list<int> keys) {
+    for (int k : keys) {
+      QCoreApplication::postEvent(view.get(), new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier));
+      QCoreApplication::postEvent(view.get(), new QKeyEvent(QEvent::KeyRelease, k, Qt::NoModifier));
+    }
+  }
+};
+
+TEST(ViewPick, KeysStepAcceptAndCancelWithReadOutAndRestoredPane) {
+  ShownView v;
+  bool pickingSeen = false;
+  QImage during;
+  int r = v.Pick([&] {
+    pickingSeen = v.view->isPicking();
+    during = v.view->grab().toImage();
+    v.Keys({Qt::Key_R, Qt::Key_R, Qt::Key_Period, Qt::Key_A, Qt::Key_Return});
+  });
+  EXPECT_EQ(r, kDone);
+  EXPECT_TRUE(pickingSeen);
+  EXPECT_FALSE(v.view->isPicking());
+  EXPECT_EQ(v.doc.m_pickedIndex, 12);
+  EXPECT_EQ(v.doc.m_pickedValue, 18);
+  EXPECT_EQ(v.coordinates,
+            QStringList({"X=1 Y=1.500000  ", "X=2 Y=3.000000  ", "X=12 Y=18.000000  ", ""}));
+  // The cursor sat on the first point, (60, 430), combined by exclusive-or: yellow over white
+  // shows blue, yellow over the black axis shows yellow.
+  ASSERT_FALSE(during.isNull());
+  EXPECT_EQ(during.pixel(60, 441) & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(during.pixel(60 + 11, 430) & 0xFFFFFF, 0xFFFF00u);
+  const QImage after = v.view->grab().toImage();
+  EXPECT_EQ(after.pixel(60, 441) & 0xFFFFFF, 0xFFFFFFu) << "the cursor is gone";
+
+  v.doc.m_pickedIndex = -77;
+  v.coordinates.clear();
+  r = v.Pick([&] { v.Keys({Qt::Key_R, Qt::Key_Escape, Qt::Key_Return}); });
+  EXPECT_EQ(r, kCancelled);
+  EXPECT_EQ(v.doc.m_pickedIndex, -77);
+  EXPECT_EQ(v.coordinates.back(), "");
+
+  // Arrow keys on a history move the cursor 10 pixels; the index follows its centre.
+  r = v.Pick([&] { v.Keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Enter}); });
+  EXPECT_EQ(r, kDone);
+  EXPECT_EQ(v.doc.m_pickedIndex, 6);  // index(80) = trunc(20 * 200 / 600)
+
+  // The check-curve command runs the same pick.
+  QTimer::singleShot(0, v.view.get(), [&] {
+    pickingSeen = v.view->isPicking();
+    v.Keys({Qt::Key_Escape});
+  });
+  v.view->OnCheckCurve();
+  EXPECT_TRUE(pickingSeen);
+  EXPECT_FALSE(v.view->isPicking());
+}
+
+TEST(ViewPick, EndsCancelledWhenTheViewLosesTheKeyboardOrIsHiddenClosedOrDestroyed) {
+  {
+    ShownView v;
+    QWidget other;
+    other.show();
+    int r = v.Pick([&] {
+      other.grabKeyboard();
+      v.Keys({Qt::Key_Return});
+    });
+    other.releaseKeyboard();
+    EXPECT_EQ(r, kCancelled);
+    EXPECT_FALSE(v.view->isPicking());
+    EXPECT_EQ(v.coordinates.back(), "");
+  }
+  {
+    ShownView v;
+    v.doc.m_pickedIndex = -1;
+    EXPECT_EQ(v.Pick([&] { v.view->hide(); }), kCancelled);
+    EXPECT_EQ(v.view->PickPoint(), kCancelled) << "a hidden view cannot pick";
+    v.view->show();
+    EXPECT_EQ(v.Pick([&] { v.view->close(); }), kCancelled);
+    EXPECT_EQ(v.doc.m_pickedIndex, -1);
+  }
+  {
+    ShownView v;
+    EXPECT_EQ(v.Pick([&] { v.view->clearFocus(); }), kCancelled) << "focus lost";
+  }
+  {
+    ShownView v;
+    QWidget other;
+    EXPECT_EQ(v.Pick([&] {
+      other.show();
+      other.activateWindow();
+    }),
+              kCancelled)
+        << "another window activated";
+  }
+  {
+    ShownView v;
+    CVelkView* raw = v.view.get();
+    QTimer::singleShot(0, [&] { v.view.reset(); });
+    EXPECT_EQ(raw->PickPoint(), kCancelled);
+    EXPECT_EQ(v.doc.m_view, nullptr);
+  }
+  {
+    // The two-channel display has no point to pick.
+    ShownView v;
+    v.doc.m_shownWaves = 3;
+    v.view->model().SelectCurve(kOriginalWave, 1, 0);
+    EXPECT_EQ(v.view->PickPoint(), kCancelled);
+    EXPECT_FALSE(v.view->isPicking());
+  }
+}
+
+TEST(ViewPrint, PrintsOnePageWithThePicture) {
+  ShownView v;
+  const QString path = QString(VELK_BINARY_DIR) + "/plot_print_test.pdf";
+  QFile::remove(path);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  v.view->PrintTo(printer);
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray pdf = f.readAll();
+  EXPECT_TRUE(pdf.startsWith("%PDF"));
+  EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+                pdf.count("/Type /Page "),
+            pdf.count("/Type /Page") - pdf.count("/Type /Pages"))
+      << "sanity";
+  EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 1) << "one page";
+}
+
+TEST(ViewPick, EndsCancelledWhenTheProgramQuits) {
+  ShownView v;
+  int r = -1;
+  QTimer::singleShot(0, [&] { r = v.view->PickPoint(); });
+  QTimer::singleShot(50, [] { QCoreApplication::quit(); });
+  // Guards the test against a pick that never ends.
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+  const int code = QCoreApplication::exec();
+  EXPECT_NE(code, 99);
+  EXPECT_EQ(r, kCancelled);
+  EXPECT_FALSE(v.view->isPicking());
+}
+
+void Mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons buttons) {
+  QMouseEvent e(type, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::LeftButton, buttons,
+                Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &e);
+}
+
+void Drag(QWidget* w, QPoint from, QPoint to) {
+  Mouse(w, QEvent::MouseButtonPress, from, Qt::LeftButton);
+  Mouse(w, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+  Mouse(w, QEvent::MouseMove, to, Qt::LeftButton);
+  Mouse(w, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+TEST(ViewBaseline, DragInBaselineModeOnRawWavesSetsTheRange) {
+  ShownView v;
+  CVelkView* w = v.view.get();
+  w->model().SelectCurve(kOriginalWave, 1, 0);
+  EXPECT_EQ(v.captions.back(), "original wave");
+  w->model().Current() = ScaleRecord{0, 1000, 1000, 200, 0, -1, 1, 2, 0.4, 2};
+  v.doc.m_incBaseStart = 0;
+  v.doc.m_incBaseEnd = 199;
+  // Mode off: a drag does nothing.
+  Drag(w, {120, 100}, {240, 200});
+  EXPECT_EQ(v.doc.m_incBaseEnd, 199);
+  w->OnBaselineMode();
+  EXPECT_TRUE(w->isBaselineMode());
+  // Dragged right to left: normalised. index(x) = trunc((x - 60) * 1000 / 600).
+  Drag(w, {240, 200}, {120, 100});
+  EXPECT_EQ(v.doc.m_incBaseStart, 100);
+  EXPECT_EQ(v.doc.m_incBaseEnd, 300);
+  EXPECT_NEAR(v.doc.m_incBaseMean, 0.2, 1e-12);
+  // No rectangle: nothing.
+  Drag(w, {300, 150}, {400, 150});
+  EXPECT_EQ(v.doc.m_incBaseStart, 100);
+  // Left of the plot area stores start 0.
+  Drag(w, {5, 100}, {90, 200});
+  EXPECT_EQ(v.doc.m_incBaseStart, 0);
+  EXPECT_EQ(v.doc.m_incBaseEnd, 50);
+  // The marks and the text show the new range.
+  const QImage img = w->grab().toImage();
+  // px(50) = 90 and py(0.025) = 225: marks from y = 205 to 245.
+  EXPECT_GT(testing::CountColour(img, 90, 205, 91, 246, testing::kBlue), 5);
+  EXPECT_EQ(testing::CountColour(img, 90, 150, 91, 200, testing::kBlue), 0);
+  // Kind 4: the drag does nothing, the mode stays on.
+  w->model().SelectCurve(kProcessedWave, 1, 0);
+  Drag(w, {120, 100}, {240, 200});
+  EXPECT_EQ(v.doc.m_incBaseEnd, 50);
+  EXPECT_TRUE(w->isBaselineMode());
+  w->OnBaselineMode();
+  EXPECT_FALSE(w->isBaselineMode());
+}
+
+}  // namespace
+}  // namespace velk
