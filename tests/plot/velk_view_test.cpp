@@ -185,10 +185,6 @@ TEST(ViewPrint, PrintsOnePageWithThePicture) {
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   const QByteArray pdf = f.readAll();
   EXPECT_TRUE(pdf.startsWith("%PDF"));
-  EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
-                pdf.count("/Type /Page "),
-            pdf.count("/Type /Page") - pdf.count("/Type /Pages"))
-      << "sanity";
   EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 1) << "one page";
 }
 
