@@ -89,6 +89,16 @@ TEST(LocateFront, StaysInsideTheChannelAtItsEdges) {
   EXPECT_EQ(r.window.end, 30);
   EXPECT_EQ(y, before);
 
+  // A front whose line meets the base half a sample before the channel: trunc(-0.5) + 1 = 1, the
+  // arrival rounded toward zero, not down.
+  std::vector<double> w = Flat(400, b);
+  for (int i = 0; i < 400; ++i) w[i] = 0.01 * (std::min(i, 300) + 0.5);
+  r = LocateFront(w, b, Polarity::kPositive, 350, 100);
+  EXPECT_FALSE(r.unreshaped);
+  EXPECT_EQ(r.window.start, 1);
+  EXPECT_EQ(w[1], b);
+  EXPECT_NEAR(w[2], 0.025, 1e-12);
+
   // A peak at the last sample.
   std::vector<double> z = Flat(50, b);
   z[49] = 1.0;
