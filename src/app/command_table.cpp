@@ -1,0 +1,110 @@
+#include "app/command_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/app_commands.h"
+#include "app/command_ids.h"
+
+namespace velk {
+
+namespace {
+
+using O = CommandOwner;
+
+// Every command of the program, one line each: identifier, owner, handler, update rule,
+// whether the rule sets a check mark. A null handler marks a command whose code is not in the
+// program yet; the command stays disabled until its handler is named here.
+constexpr CommandEntry kCommands[] = {
+    // Application.
+    {cmd::kNew, O::Application, OnFileNew, nullptr, false},
+    {cmd::kOpenTektronix, O::Application, OnOpenTektronix, nullptr, false},
+    {cmd::kOpenCs20000, O::Application, OnOpenCs20000, nullptr, false},
+    {cmd::kOpenRecord, O::Application, OnOpenRecord, nullptr, false},
+    {cmd::kRecentFirst + 0, O::Application, OnRecentFile, UpdateRecentFile, false},
+    {cmd::kRecentFirst + 1, O::Application, OnRecentFile, UpdateRecentFile, false},
+    {cmd::kRecentFirst + 2, O::Application, OnRecentFile, UpdateRecentFile, false},
+    {cmd::kRecentFirst + 3, O::Application, OnRecentFile, UpdateRecentFile, false},
+    {cmd::kOpenParameterFile, O::Application, OnOpenParameterFile, nullptr, false},
+    {cmd::kSaveParameterFile, O::Application, OnSaveParameterFile, nullptr, false},
+    {cmd::kAbout, O::Application, OnAppAbout, nullptr, false},
+
+    // Test record.
+    {cmd::kSave, O::Record, OnFileSave, nullptr, false},
+    {cmd::kSaveAs, O::Record, OnFileSaveAs, nullptr, false},
+    {cmd::kSaveEngineering, O::Record, OnSaveEngineering, nullptr, false},
+    {cmd::kSaveTrue, O::Record, OnSaveTrue, nullptr, false},
+    {cmd::kShowSetupDialog, O::Record, OnShowSetupDialog, UpdateShowSetupDialog, true},
+    {cmd::kShowCurveChooser, O::Record, OnShowCurveChooser, UpdateShowCurveChooser, true},
+    {cmd::kResultSettings, O::Record, nullptr, nullptr, false},                   // dialogs
+    {cmd::kBridgeParameters, O::Record, nullptr, UpdateBridgeCheck, true},        // dialogs
+    {cmd::kCalculate, O::Record, nullptr, nullptr, false},                        // dialogs
+    {cmd::kRecompute, O::Record, nullptr, UpdateRecompute, false},                // dialogs
+    {cmd::kSmooth, O::Record, nullptr, UpdateSmoothCheck, true},                  // dialogs
+    {cmd::kRecapitulation, O::Record, nullptr, nullptr, false},                   // dialogs
+    {cmd::kStaticCalibration, O::Record, nullptr, UpdateCalibrationCheck, true},  // dialogs
+    {cmd::kCs20000Calibration, O::Record, nullptr, UpdateCs20000Check, true},     // dialogs
+    {cmd::kAverageStrainRate, O::Record, nullptr, UpdateNeedsResults, false},     // plot view
+    {cmd::kCutCurve, O::Record, nullptr, UpdateNeedsResults, false},              // plot view
+    {cmd::kStraightenCurve, O::Record, nullptr, UpdateNeedsResults, false},       // plot view
+
+    // Plot view.
+    {cmd::kBaselineMode, O::View, nullptr, nullptr, true},
+    {cmd::kGraphSettings, O::View, nullptr, nullptr, false},
+    {cmd::kCheckCurve, O::View, nullptr, nullptr, true},
+    {cmd::kPrint, O::View, nullptr, nullptr, false},
+    {cmd::kPrintDirect, O::View, nullptr, nullptr, false},
+    {cmd::kPrintPreview, O::View, nullptr, nullptr, false},
+    {cmd::kPrintSetup, O::Framework, nullptr, nullptr, false},
+
+    // Frames, bars, windows and the parameter document's edit view.
+    {cmd::kClose, O::Framework, OnFileClose, nullptr, false},
+    {cmd::kExit, O::Framework, OnAppExit, nullptr, false},
+    {cmd::kViewToolbar, O::Framework, OnViewToolbar, UpdateViewToolbar, true},
+    {cmd::kViewStatusBar, O::Framework, OnViewStatusBar, UpdateViewStatusBar, true},
+    {cmd::kCascade, O::Framework, OnWindowCascade, nullptr, false},
+    {cmd::kTile, O::Framework, OnWindowTile, nullptr, false},
+    {cmd::kArrangeIcons, O::Framework, OnWindowArrange, nullptr, false},
+    {cmd::kCopy, O::Framework, OnEditCommand, UpdateEditCommand, false},
+    {cmd::kCut, O::Framework, OnEditCommand, UpdateEditCommand, false},
+    {cmd::kPaste, O::Framework, OnEditCommand, UpdateEditCommand, false},
+    {cmd::kUndo, O::Framework, OnEditCommand, UpdateEditCommand, false},
+    // No splitter panes anywhere: nothing to move between.
+    {cmd::kNextPane, O::Framework, nullptr, nullptr, false},
+    {cmd::kPrevPane, O::Framework, nullptr, nullptr, false},
+
+    // Toolbar buttons that never had a handler.
+    {cmd::kUnused1, O::None, nullptr, nullptr, false},
+    {cmd::kUnused2, O::None, nullptr, nullptr, false},
+    {cmd::kUnused3, O::None, nullptr, nullptr, false},
+};
+
+}  // namespace
+
+std::span<const CommandEntry> CommandTable() { return kCommands; }
+
+const CommandEntry* FindCommand(int id) {
+  const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
+                               [id](const CommandEntry& e) { return e.id == id; });
+  return it == std::end(kCommands) ? nullptr : &*it;
+}
+
+CommandUpdate EvaluateCommand(int id, CommandContext& ctx) {
+  CommandUpdate u;
+  const CommandEntry* e = FindCommand(id);
+  if (!e || !e->handler || e->owner == O::None) return {false, false};
+  if (e->owner == O::Record && !ctx.record) return {false, false};
+  if (e->owner == O::View && !ctx.view) return {false, false};
+  ctx.id = id;
+  if (e->update) e->update(ctx, u);
+  return u;
+}
+
+bool DispatchCommand(int id, CommandContext& ctx) {
+  if (!EvaluateCommand(id, ctx).enabled) return false;
+  ctx.id = id;
+  FindCommand(id)->handler(ctx);
+  return true;
+}
+
+}  // namespace velk

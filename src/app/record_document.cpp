@@ -1,0 +1,82 @@
+#include "app/record_document.h"
+
+#include <QDialog>
+#include <QMdiArea>
+
+#include "app/child_frame.h"
+#include "dialogs/curve_select_dlg.h"
+#include "dialogs/test_setup_dlg.h"
+#include "plot/core/view_model.h"
+#include "plot/view/velk_view.h"
+
+namespace velk {
+
+namespace {
+// The chooser opens this far below the setup dialog, so the two do not cover each other.
+constexpr int kChooserOffsetPx = 350;
+}  // namespace
+
+RecordDocument::RecordDocument(Workspace& ws) : m_doc(ws) {
+  // Both windows are top-level (no parent) and stay hidden until the operator asks for them.
+  m_setup = std::make_unique<CTestSetupDlg>(m_doc, nullptr);
+  m_setup->hide();
+  m_setup->ShowFields();
+  m_chooser = std::make_unique<CCurveSelectDlg>(m_doc, nullptr);
+  m_chooser->move(m_chooser->pos().x(), m_chooser->pos().y() + kChooserOffsetPx);
+  m_chooser->hide();
+  // A fresh record offers only the recorded waves; the chooser shows that.
+  m_doc.m_chooser = ChooserState{};
+  m_chooser->SyncWithRecord();
+
+  DocObserver& obs = m_doc.m_observer;
+  if (!obs.setupFieldsLoaded) {
+    obs.setupFieldsLoaded = [s = m_setup.get()] { s->ShowFields(); };
+  }
+  if (!obs.chooserChanged) {
+    obs.chooserChanged = [c = m_chooser.get()] { c->SyncWithRecord(); };
+  }
+  m_doc.m_shownWaves = 1;
+}
+
+RecordDocument::~RecordDocument() {
+  // The frame and its view go first: the view reads the record's arrays.
+  delete m_frame.data();
+  m_doc.m_observer = DocObserver{};
+  m_chooser.reset();
+  if (QDialog* smooth = m_smooth.data()) {
+    smooth->reject();
+    delete smooth;
+  }
+  m_doc.m_rawInc.clear();
+  m_doc.m_rawTr.clear();
+  m_doc.m_workInc.clear();
+  m_doc.m_workTr.clear();
+  m_doc.m_smoothInc.clear();
+  m_doc.m_smoothTr.clear();
+  for (auto& c : m_doc.m_computed) c.clear();
+  for (auto& c : m_doc.m_smoothed) c.clear();
+  m_setup.reset();
+}
+
+void RecordDocument::SetSmoothDialog(QDialog* dialog) { m_smooth = dialog; }
+
+void RecordDocument::CreateFrame(QMdiArea& area) {
+  auto* view = new CVelkView(m_doc);
+  auto* frame = new CChildFrame(view);
+  m_view = view;
+  m_frame = frame;
+  area.addSubWindow(frame);
+  view->OnInitialUpdate();
+  frame->ActivateFrame();
+}
+
+void RecordDocument::LoadParametersIntoSetup() {
+  // The record tells its observer, which shows the fields in the setup dialog.
+  m_doc.LoadParametersIntoSetup();
+}
+
+void RecordDocument::ShowRecordedWaves() {
+  if (m_view) m_view->model().SelectCurve(kOriginalWave, 1, 0);
+}
+
+}  // namespace velk
