@@ -136,7 +136,7 @@ void OnAppExit(CommandContext& ctx) { ctx.app.mainFrame().close(); }
 
 void OnViewToolbar(CommandContext& ctx) {
   QToolBar& bar = ctx.app.mainFrame().toolBar();
-  bar.setVisible(!bar.isVisible());
+  bar.setVisible(bar.isHidden());
 }
 void UpdateViewToolbar(CommandContext& ctx, CommandUpdate& u) {
   u.checked = !ctx.app.mainFrame().toolBar().isHidden();
