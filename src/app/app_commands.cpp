@@ -11,10 +11,10 @@
 #include "app/main_frame.h"
 #include "app/para_doc.h"
 #include "app/record_document.h"
-#include "app/test_files.h"
 #include "app/velk_app.h"
 #include "dialogs/curve_select_dlg.h"
 #include "dialogs/test_setup_dlg.h"
+#include "tools/result_file.h"
 
 namespace velk {
 
@@ -46,11 +46,11 @@ void SaveResultsAs(CommandContext& ctx) {
   const char* description = kind == 2   ? "输出文件 (*.DT2)"
                             : kind == 3 ? "输出文件 (*.DT3)"
                                         : "输出文件 (*.DT4)";
-  const char* extension = kind == 2 ? ".DT2" : kind == 3 ? ".DT3" : ".DT4";
-  const auto path = ctx.app.interaction().AskSavePath(
-      "保存为", {{description, std::string("*") + extension}}, extension, std::string());
+  const std::string extension = ResultExtension(kind);
+  const auto path = ctx.app.interaction().AskSavePath("保存为", {{description, "*" + extension}},
+                                                      extension, std::string());
   if (!path) return;
-  WriteResultFile(*path, ctx.record->doc(), kind, ctx.app.interaction());
+  (void)WriteResultFile(*path, ctx.record->doc(), kind).Report(ctx.app.interaction());
 }
 
 // Quick save of result kind 2, 3 or 4: beside the record file it was read from.
@@ -65,8 +65,8 @@ void QuickSaveResults(CommandContext& ctx, int kind) {
   }
   ctx.app.SaveParameterFile();
   if (!ws.Has(kResultsComputed)) return;
-  WriteResultFile(ResultFileName(ws.openedRecordPath, kind), ctx.record->doc(), kind,
-                  ctx.app.interaction());
+  (void)WriteResultFile(ResultFileName(ws.openedRecordPath, kind), ctx.record->doc(), kind)
+      .Report(ctx.app.interaction());
 }
 
 }  // namespace

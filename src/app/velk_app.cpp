@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <QTimer>
 #include <algorithm>
-#include <fstream>
 
 #include "app/about_dlg.h"
 #include "app/child_frame.h"
@@ -17,7 +16,8 @@
 #include "app/para_doc.h"
 #include "app/qt_interaction.h"
 #include "app/record_document.h"
-#include "app/test_files.h"
+#include "record/param_file.h"
+#include "record/reader.h"
 
 namespace velk {
 
@@ -146,7 +146,7 @@ void CVelkApp::DocumentsChanged() {
 
 bool CVelkApp::LoadParaDoc(const QString& path) {
   auto doc = std::make_unique<CParaDoc>();
-  if (!LoadParameters(path.toStdString(), m_ws, *m_interaction)) return false;
+  if (!LoadParameterFile(path.toStdString(), m_ws.params).Report(*m_interaction)) return false;
   doc->pathName = path;
   m_paraDocs.push_back(std::move(doc));
   return true;
@@ -168,7 +168,7 @@ bool CVelkApp::OpenDocumentFile(const QString& path) {
     }
   }
   RecordDocument& record = CreateRecord();
-  if (!ReadRecordFile(path.toStdString(), record.doc(), *m_interaction)) {
+  if (RecordFileReader(path.toStdString()).Read(record.doc(), *m_interaction) != kReadOk) {
     CloseRecord(&record);
     return false;
   }
@@ -193,24 +193,19 @@ void CVelkApp::OpenWaveFiles(WaveSource source) {
   // still exist and later commands must know.
   const std::uint32_t oldFlags = m_ws.flags;
   m_ws.flags = 0;
-  for (const std::string* path : {&m_ws.waveOpen.incidentPath, &m_ws.waveOpen.transmittedPath}) {
-    if (path->empty()) {
-      m_ws.flags = oldFlags;
-      return;
-    }
-    std::ifstream probe(*path);
-    if (!probe) {
-      m_interaction->ShowMessage("Open file %1 fault!", {*path});
-      m_ws.flags = oldFlags;
-      return;
-    }
+  if (!WaveFilesOpenable(m_ws.waveOpen, *m_interaction)) {
+    m_ws.flags = oldFlags;
+    return;
   }
   m_ws.waveOpen.incidentStart = dlg.incidentStart();
   m_ws.waveOpen.transmittedStart = dlg.transmittedStart();
 
   CloseAllRecords();
   RecordDocument& record = CreateRecord();
-  if (!ReadWaveFiles(source, record.doc(), *m_interaction)) {
+  const int read = source == WaveSource::Tektronix
+                       ? ReadTektronixWaves(record.doc(), *m_interaction)
+                       : ReadCs20000Waves(record.doc(), *m_interaction);
+  if (read != kReadOk) {
     CloseAllRecords();
     return;
   }
@@ -312,7 +307,7 @@ bool CVelkApp::SaveParameterFile() {
   if (m_ws.Has(kParamFileFound)) {
     // The file found beside the record is replaced without asking.
     const auto found = FindParameterFileBeside(m_ws.openedRecordPath);
-    path = found ? *found : ParameterFileStem(m_ws.openedRecordPath) + ".PAT";
+    path = found ? *found : ParameterFileName(m_ws.openedRecordPath);
   } else {
     const auto chosen = m_interaction->AskSavePath("保存为", ParameterFilters(), ".pat", ".pat");
     if (!chosen) {
@@ -321,7 +316,7 @@ bool CVelkApp::SaveParameterFile() {
     }
     path = *chosen;
   }
-  const bool ok = StoreParameters(path, m_ws, *m_interaction);
+  const bool ok = StoreParameterFile(path, m_ws.params).Report(*m_interaction);
   CloseAllParaDocs();
   return ok;
 }

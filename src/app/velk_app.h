@@ -14,7 +14,6 @@
 namespace velk {
 
 class CMainFrame;
-enum class WaveSource;
 class RecordDocument;
 class CParaDoc;
 class CVelkView;
@@ -83,6 +82,7 @@ class CVelkApp : public QObject {
   void DocumentsChanged();
 
  private:
+  enum class WaveSource { Tektronix, Cs20000 };
   void OpenWaveFiles(WaveSource source);
   bool LoadParaDoc(const QString& path);
 

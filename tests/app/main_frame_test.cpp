@@ -163,7 +163,9 @@ TEST(CommandTable, EveryOfferedCommandHasOneEntry) {
   std::set<int> seen;
   for (const CommandEntry& e : CommandTable()) {
     EXPECT_TRUE(seen.insert(e.id).second) << "duplicate " << e.id;
-    if (e.owner == CommandOwner::None) EXPECT_EQ(e.handler, nullptr);
+    if (e.owner == CommandOwner::None) {
+      EXPECT_EQ(e.handler, nullptr);
+    }
   }
   for (int id :
        {57600, 57601, 57602, 57603, 57604, 57606, 57607, 57608, 57609, 57616, 57617, 57618, 57619,
