@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -31,6 +32,18 @@ struct Input {
     const std::size_t at = rest.find(kSplit);
     if (at == std::string_view::npos) return {rest, {}};
     return {rest.substr(0, at), rest.substr(at + kSplit.size())};
+  }
+  // Up to three file images; the missing ones are empty.
+  std::array<std::string_view, 3> ThreeFiles() const {
+    std::array<std::string_view, 3> out{};
+    std::string_view r = rest;
+    for (std::size_t k = 0; k < out.size(); ++k) {
+      const std::size_t at = k + 1 < out.size() ? r.find(kSplit) : std::string_view::npos;
+      out[k] = r.substr(0, at);
+      if (at == std::string_view::npos) break;
+      r.remove_prefix(at + kSplit.size());
+    }
+    return out;
   }
 };
 

@@ -7,6 +7,10 @@ import random
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SPLIT = "\n=====\n"
+PARAMS = ("5122.000000 198646.000000 5026.548160 476.190476 476.190476 8.000000 500.000000 "
+          "2.100000 1.000000 8.000000 500.000000 2.100000 1.000000 \n"
+          "8.000000 4.000000 0.000000 0.000000 0.200000 3.000000 0.000000 \n"
+          "210 330 420 540 300 430 \n")
 
 
 def pulse(i, start, length, amplitude):
@@ -59,22 +63,22 @@ def main():
     write("cs20000_reader_fuzz", "long", b"\x01\x00" + (cs(inc2) + SPLIT + cs(tr2)).encode())
     write("record_file_fuzz", "record", record(inc, tr))
     write("record_file_fuzz", "odd", record(inc2, tr2[:-1]) + "\n" + "999\n")
-    write("param_file_fuzz", "default",
-          "5122.000000 198646.000000 5026.548160 476.190476 476.190476 8.000000 500.000000 "
-          "2.100000 1.000000 8.000000 500.000000 2.100000 1.000000 \n"
-          "8.000000 4.000000 0.000000 0.000000 0.200000 3.000000 0.000000 \n"
-          "210 330 420 540 300 430 \n")
+    write("param_file_fuzz", "default", PARAMS)
     write("param_file_fuzz", "hex_windows", "5065 71420 201.06 4 4 0 0 0 0 0 0 0 0\r\n"
           "8 4 0 0 0.1 0 12.5\r\n0x10 010 -5 7 +3 9\r\n")
-    # Pipeline: reader, model, typed windows, zero specimen speed, six two-byte bounds.
+    # Pipeline: reader, model, typed windows, zero specimen speed, smoothing points + 8, six
+    # two-byte bounds; then the incident, transmitted and parameter files.
     def bounds(*b):
         return bytes(x for v in b for x in ((v + 4096) >> 8 & 0x7F, (v + 4096) & 0xFF))
     w = bounds(215, 335, 420, 540, 300, 430)
     for model in range(5):
         write("pipeline_fuzz", "tek_m%d" % model,
-              bytes([0, model, 0, 0]) + w + (tek(inc) + SPLIT + tek(tr)).encode())
-    write("pipeline_fuzz", "cs_typed", bytes([1, 3, 1, 0]) + w + (cs(inc) + SPLIT + cs(tr)).encode())
-    write("pipeline_fuzz", "record_typed", bytes([2, 0, 1, 1]) + w + record(inc, tr).encode())
+              bytes([0, model, 0, 0, 8 + 5 * model]) + w + (tek(inc) + SPLIT + tek(tr)).encode())
+    write("pipeline_fuzz", "cs_typed", bytes([1, 3, 1, 0, 11]) + w + (cs(inc) + SPLIT + cs(tr)).encode())
+    write("pipeline_fuzz", "record_params", bytes([2, 0, 1, 1, 9]) + w +
+          (record(inc, tr) + SPLIT + SPLIT + PARAMS).encode())
+    write("pipeline_fuzz", "tek_params", bytes([0, 3, 0, 0, 20]) + w +
+          (tek(inc) + SPLIT + tek(tr) + SPLIT + PARAMS).encode())
 
 
 if __name__ == "__main__":

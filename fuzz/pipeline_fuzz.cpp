@@ -1,17 +1,24 @@
-// The whole batch reduction on a fuzzed pair of files: read, place the windows (peak alignment or
-// typed windows), compute with one of the five models, scale the plot axes. Control bytes choose
-// the reader, the model, the window method and, for typed windows, the six bounds.
+// The whole batch reduction on fuzzed files: read a pair, load a parameter file, place the
+// windows (peak alignment or typed windows), compute with one of the five models, smooth, write
+// the three result files and scale the plot axes. Control bytes choose the reader, the model, the
+// window method, the smoothing points and, for typed windows, the six bounds. The input holds up
+// to three files: incident, transmitted (unused by the record reader) and a parameter file.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "fuzz_input.h"
 #include "plot/core/view_model.h"
+#include "record/file_io.h"
+#include "record/param_file.h"
 #include "record/reader.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
 #include "reduction/calculate.h"
+#include "reduction/smoothing.h"
 #include "reduction/stress_strain.h"
 #include "reduction/wave_windows.h"
+#include "tools/result_file.h"
 #include "wave_checks.h"
 
 namespace {
@@ -32,9 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int model = in.Byte() % 6;  // 5 is refused as an unknown model
   const bool typed = in.Byte() & 1;
   const bool zeroSpeed = in.Byte() & 1;
+  const int smoothPoints = in.Byte() - 8;
   int bounds[6];
   for (int& b : bounds) b = Bound(in);
-  const auto [inc, tr] = in.Files();
+  const auto [inc, tr, params] = in.ThreeFiles();
 
   Workspace ws;
   ws.waveOpen.incidentPath = fuzz::WriteScratch("inc.txt", inc);
@@ -59,6 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (read != kReadOk) return 0;
   view.InitialUpdate();
   view.SelectCurve(kOriginalWave, 1, 0);
+  if (!params.empty()) {
+    const std::string pat = fuzz::WriteScratch("test.PAT", params);
+    if (!LoadParameterFile(pat, ws.params))
+      fuzz::Fail("a parameter file just written is unreadable");
+    doc.LoadParametersIntoSetup();
+  }
 
   doc.m_setup.computeModel = model;
   if (zeroSpeed) doc.m_setup.specimenWaveSpeedMs = 0.0f;
@@ -97,6 +111,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       for (int i = 0; i <= N; ++i) {
         const double a = first[c][i], b = doc.m_computed[c][i];
         if (a != b && !(a != a && b != b)) fuzz::Fail("recalculation changed a result");
+      }
+    }
+    view.SelectCurve(kEngStressStrain, 1, 0);
+    ApplySmoothing(doc, smoothPoints, 0, ui);
+    for (int kind = 2; kind <= 4; ++kind) {
+      const std::string out = fuzz::ScratchDir() + "/result" + ResultExtension(kind);
+      if (!WriteResultFile(out, doc, kind)) fuzz::Fail("a result file could not be written");
+      std::string bytes;
+      if (!ReadWholeFile(out, bytes)) fuzz::Fail("a result file just written is unreadable");
+      if (std::count(bytes.begin(), bytes.end(), '\n') != N + 1) {
+        fuzz::Fail("a result file does not hold one row per result point");
       }
     }
   } else if (result == kRefused && ui.messages.size() == before) {
