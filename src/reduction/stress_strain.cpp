@@ -75,6 +75,29 @@ void ResampleFoam(const std::vector<double>& t, std::span<const double> wt, int 
   for (int i = std::min(k, n); i < n; ++i) d[i] = d[k - 1];
 }
 
+// An infinite or NaN sample inside a window, or a parameter such as an infinite conversion
+// factor, would otherwise go out as "inf" and "nan" rows of a result file that looks like a
+// success; so would a strain that reaches 1. False, after telling the operator, when a value is
+// not finite.
+bool AllFinite(const std::array<std::vector<double>, kResultCurveCount>& out, Interaction& ia) {
+  static const char* const kNames[kResultCurveCount] = {
+      "engineering stress", "engineering strain", "engineering strain rate",
+      "true stress",        "true strain",        "true strain rate"};
+  for (int c = 0; c < kResultCurveCount; ++c) {
+    const auto bad =
+        std::find_if(out[c].begin(), out[c].end(), [](double v) { return !std::isfinite(v); });
+    if (bad != out[c].end()) {
+      ia.ShowMessage(
+          "The %1 at result point %2 is not a finite number (%3): a sample inside the wave "
+          "windows or a test parameter is not finite, or the specimen strain reached 1. Nothing "
+          "was computed.",
+          {kNames[c], std::to_string(bad - out[c].begin()), Num(*bad)});
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
@@ -255,6 +278,8 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
     out[kTrueStrainRate][i] = rate[i] / w;
   }
 
+  if (!AllFinite(out, ia)) return false;
+
   if (foam) {
     std::vector<double> t, d;
     try {
@@ -286,6 +311,7 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
     }
   }
 
+  if (foam && !AllFinite(out, ia)) return false;
   for (int c = 0; c < kResultCurveCount; ++c) {
     std::copy(out[c].begin(), out[c].end(), smooth[c].begin());
     // Moving keeps the vector objects the view is bound to.
