@@ -11,18 +11,13 @@
 
 namespace velk {
 
-namespace {
-// The chooser opens this far below the setup dialog, so the two do not cover each other.
-constexpr int kChooserOffsetPx = 350;
-}  // namespace
-
 RecordDocument::RecordDocument(Workspace& ws) : m_doc(ws) {
   // Both windows are top-level (no parent) and stay hidden until the operator asks for them.
   m_setup = std::make_unique<CTestSetupDlg>(m_doc, nullptr);
   m_setup->hide();
   m_setup->ShowFields();
+  // The chooser places itself 350 px below the setup dialog's place as it is built.
   m_chooser = std::make_unique<CCurveSelectDlg>(m_doc, nullptr);
-  m_chooser->move(m_chooser->pos().x(), m_chooser->pos().y() + kChooserOffsetPx);
   m_chooser->hide();
   // A fresh record offers only the recorded waves; the chooser shows that.
   m_doc.m_chooser = ChooserState{};
