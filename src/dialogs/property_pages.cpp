@@ -10,27 +10,12 @@
 #include <initializer_list>
 #include <utility>
 
+#include "reduction/conditioning.h"
+#include "tools/calibration.h"
+
 namespace velk {
 
 namespace {
-
-// Stand-ins until the reduction's live formulas land; same arithmetic, same order.
-double BridgeConversionFactor(double gain, double bridgeVoltage, double gaugeFactor, double arms) {
-  double p = gain * bridgeVoltage * gaugeFactor * arms;
-  if (p == 0.0) p = 1000000.0;
-  return 4000000.0 / p;
-}
-double NjConversionFactor(double staticStrain, double bridgeVoltage, double gaugeFactor,
-                          double height) {
-  double d = gaugeFactor * height;
-  if (d == 0.0) d = 1.0;
-  return staticStrain * bridgeVoltage / d;
-}
-double CsConversionFactor(double staticStrain, double gaugeFactor, double height) {
-  double d = gaugeFactor * height;
-  if (d == 0.0) d = 1.0;
-  return (staticStrain + staticStrain) / d;
-}
 
 QLineEdit* MakeEdit(int id, bool readOnly = false) {
   auto* e = new QLineEdit;
@@ -147,7 +132,7 @@ void CParameter::DoDataExchange(DataExchange& dx) {
 void CParameter::OnChange() {
   if (!UpdateData(true)) return;
   m_data.factor =
-      BridgeConversionFactor(m_data.gain, m_data.bridgeVoltage, m_data.gaugeFactor, m_data.arms);
+      BridgeConversionFactor(m_data.arms, m_data.bridgeVoltage, m_data.gain, m_data.gaugeFactor);
   // Only the derived field is rewritten: the operator's text in the others stays as typed. What
   // OK stores is this six-decimal text read back, not the full-precision value.
   m_factor->setText(FormatFixedField(m_data.factor));

@@ -48,6 +48,22 @@ auto WithModal(std::function<void(QWidget* modal)> drive, Run run) {
   return run();
 }
 
+// Polls until a modal dialog of type T is up, then runs `drive` on it once. Unlike a single
+// timer this also finds a dialog that a command opens after an earlier one has closed.
+template <typename T>
+void DriveWhenUp(std::function<void(T*)> drive) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, drive] {
+    if (T* w = qobject_cast<T*>(QApplication::activeModalWidget()); w && w->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+      drive(w);
+    }
+  });
+  timer->start();
+}
+
 // The line edit with the given historical control number.
 inline QLineEdit* EditById(QWidget* w, int id) {
   return w->findChild<QLineEdit*>(QString::number(id));
