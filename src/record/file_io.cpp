@@ -36,7 +36,7 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
     errno = EISDIR;
     return false;
   }
-  if (st.st_size > 0) ReserveLarge(out, static_cast<std::size_t>(st.st_size));
+  if (st.st_size > 0) ReserveFilled(out, static_cast<std::size_t>(st.st_size));
   char buf[1 << 16];
   for (;;) {
     const ssize_t n = ::read(fd, buf, sizeof buf);

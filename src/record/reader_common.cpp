@@ -29,11 +29,11 @@ int InstallChannels(CVelkDoc& doc, Interaction& ui, std::vector<double> incident
     const std::size_t n = static_cast<std::size_t>(pointCount);
     std::vector<double> workInc, workTr, smoothInc, smoothTr;
     for (auto* w : {&workInc, &workTr}) {
-      ReserveLarge(*w, n);
+      ReserveFilled(*w, n);
       w->assign(n, 0.0);
     }
     for (auto* w : {&smoothInc, &smoothTr}) {
-      ReserveLarge(*w, n + 1);
+      ReserveFilled(*w, n + 1);
       w->assign(n + 1, 0.0);
     }
     doc.m_pointCount = static_cast<int>(pointCount);

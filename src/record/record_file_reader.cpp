@@ -43,7 +43,7 @@ int RecordFileReader::Read(CVelkDoc& doc, Interaction& ui) {
     // The incident channel is the first half; with an odd count the transmitted channel's last
     // position has no reading and stays 0.
     std::vector<double> transmitted;
-    ReserveLarge(transmitted, n - points);
+    ReserveFilled(transmitted, n - points);
     transmitted.assign(values.begin() + static_cast<std::ptrdiff_t>(points), values.end());
     values.resize(points);
     return InstallChannels(doc, ui, std::move(values), std::move(transmitted),

@@ -37,8 +37,8 @@ std::int64_t ParseTektronix(std::string_view text, int& recordLength, std::vecto
   values.clear();
   if (declared <= 0) return declared;
   // Grow as data arrive; every sample takes at least two bytes of text.
-  ReserveLarge(values,
-               static_cast<std::size_t>(std::min<std::int64_t>(declared, text.size() / 2 + 1)));
+  ReserveFilled(values,
+                static_cast<std::size_t>(std::min<std::int64_t>(declared, text.size() / 2 + 1)));
   // A read that fails leaves the last value read; a file gives its own samples only, so a file
   // without any sample holds zeros.
   float v = 0.0f;
