@@ -119,6 +119,10 @@ TEST(ComputeStressStrain, EveryReadStaysInsideTheChannel) {
     r.doc.m_setup.computeModel = kModelIncidentTransmitted;
     ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
     EXPECT_EQ(r.doc.m_lastResultIndex, 49);
+    // A window ending at the channel's end: point N would read sample n.
+    r.doc.m_windows = {0, 0, 0, 0, 900, 1000};
+    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
+    EXPECT_EQ(r.doc.m_lastResultIndex, 99);
     // A transmitted window longer than the limit gives the limit.
     TestRecord big(Flat(5000, 0.0), Flat(5000, 0.0));
     big.doc.m_windows = {0, 0, 0, 0, 10, 4000};
