@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numeric>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "record/reader.h"
+#include "record/reader_common.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
 #include "test_files.h"
@@ -394,6 +398,50 @@ TEST(RecordFileReader, RefusesFilesWithoutReadings) {
   Fixture g;
   EXPECT_EQ(RecordFileReader((g.dir.path() / "none.DAT").string()).Read(g.doc, g.ui), kReadFailed);
   EXPECT_EQ(g.ui.messages, std::vector<std::string>{"打开文档失败。"});
+}
+
+TEST(Readers, RandomFilesKeepEveryArrayAsLongAsThePointCount) {
+  std::mt19937 rng(42);
+  const std::string alphabet = "0123456789 \n\r\t.-+eEx,ainf";
+  auto junk = [&] {
+    std::string s = std::to_string(static_cast<int>(rng() % 3000) - 100) + " ";
+    const int len = static_cast<int>(rng() % 4000);
+    for (int i = 0; i < len; ++i) s += alphabet[rng() % alphabet.size()];
+    return s;
+  };
+  for (int n = 0; n < 150; ++n) {
+    const int sInc = static_cast<int>(rng() % 300), sTr = static_cast<int>(rng() % 300);
+    Fixture t, c, r;
+    if (t.Tek(junk(), junk(), sInc, sTr) == kReadOk) {
+      t.ExpectArraysSized();
+    } else {
+      t.ExpectUntouched();
+    }
+    if (c.Cs(junk(), junk(), sInc, sTr) == kReadOk) {
+      c.ExpectArraysSized();
+    } else {
+      c.ExpectUntouched();
+    }
+    if (r.Record(junk()) == kReadOk) {
+      r.ExpectArraysSized();
+    } else {
+      r.ExpectUntouched();
+    }
+    for (const Fixture* f : {&t, &c, &r}) {
+      EXPECT_LE(f->doc.m_incBaseEnd, std::max(f->doc.m_pointCount - 1, 0));
+      EXPECT_LE(f->doc.m_trBaseEnd, std::max(f->doc.m_pointCount - 1, 0));
+    }
+  }
+}
+
+TEST(InstallChannels, PointCountsNoArrayCanHoldAreAllocFaults) {
+  // The smoothed waves hold one more than the point count, which must stay an int.
+  for (std::int64_t n : {std::int64_t{-1}, std::int64_t{INT_MAX}, std::int64_t{1} << 40}) {
+    Fixture f;
+    EXPECT_EQ(InstallChannels(f.doc, f.ui, {1.0}, {2.0}, n, kTektronixSource), kReadFailed) << n;
+    EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Alloc memory fault"});
+    f.ExpectUntouched();
+  }
 }
 
 }  // namespace
