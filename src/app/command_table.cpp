@@ -5,6 +5,7 @@
 
 #include "app/app_commands.h"
 #include "app/command_ids.h"
+#include "app/dialog_commands.h"
 
 namespace velk {
 
@@ -36,17 +37,17 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kSaveTrue, O::Record, OnSaveTrue, nullptr, false},
     {cmd::kShowSetupDialog, O::Record, OnShowSetupDialog, UpdateShowSetupDialog, true},
     {cmd::kShowCurveChooser, O::Record, OnShowCurveChooser, UpdateShowCurveChooser, true},
-    {cmd::kResultSettings, O::Record, nullptr, nullptr, false},                   // dialogs
-    {cmd::kBridgeParameters, O::Record, nullptr, UpdateBridgeCheck, true},        // dialogs
-    {cmd::kCalculate, O::Record, nullptr, nullptr, false},                        // dialogs
-    {cmd::kRecompute, O::Record, nullptr, UpdateRecompute, false},                // dialogs
-    {cmd::kSmooth, O::Record, nullptr, UpdateSmoothCheck, true},                  // dialogs
-    {cmd::kRecapitulation, O::Record, nullptr, nullptr, false},                   // dialogs
-    {cmd::kStaticCalibration, O::Record, nullptr, UpdateCalibrationCheck, true},  // dialogs
-    {cmd::kCs20000Calibration, O::Record, nullptr, UpdateCs20000Check, true},     // dialogs
-    {cmd::kAverageStrainRate, O::Record, nullptr, UpdateNeedsResults, false},     // plot view
-    {cmd::kCutCurve, O::Record, nullptr, UpdateNeedsResults, false},              // plot view
-    {cmd::kStraightenCurve, O::Record, nullptr, UpdateNeedsResults, false},       // plot view
+    {cmd::kResultSettings, O::Record, OnResultSettingsCommand, nullptr, false},
+    {cmd::kBridgeParameters, O::Record, OnBridgeParametersCommand, UpdateBridgeCheck, true},
+    {cmd::kCalculate, O::Record, OnCalculateCommand, nullptr, false},
+    {cmd::kRecompute, O::Record, OnRecomputeCommand, UpdateRecompute, false},
+    {cmd::kSmooth, O::Record, OnSmoothCommand, UpdateSmoothCheck, true},
+    {cmd::kRecapitulation, O::Record, OnRecapitulationCommand, nullptr, false},
+    {cmd::kStaticCalibration, O::Record, OnStaticCalibrationCommand, UpdateCalibrationCheck, true},
+    {cmd::kCs20000Calibration, O::Record, OnCs20000CalibrationCommand, UpdateCs20000Check, true},
+    {cmd::kAverageStrainRate, O::Record, nullptr, UpdateNeedsResults, false},  // plot view
+    {cmd::kCutCurve, O::Record, nullptr, UpdateNeedsResults, false},           // plot view
+    {cmd::kStraightenCurve, O::Record, nullptr, UpdateNeedsResults, false},    // plot view
 
     // Plot view.
     {cmd::kBaselineMode, O::View, nullptr, nullptr, true},

@@ -11,6 +11,7 @@
 #include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/dialog_commands.h"
 #include "app/main_frame.h"
 #include "app/open_wave_dlg.h"
 #include "app/para_doc.h"
@@ -44,6 +45,7 @@ CVelkApp::CVelkApp(Interaction* interaction) {
   } else {
     m_ownedInteraction = std::make_unique<QtInteraction>(*this);
     m_interaction = m_ownedInteraction.get();
+    InstallDialogRunners();
   }
   m_mainFrame = std::make_unique<CMainFrame>(*this);
   DocumentsChanged();

@@ -1,0 +1,127 @@
+// The dialog commands reached through the command table on the bundled record-file sample.
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/command_ids.h"
+#include "app/command_table.h"
+#include "app_fixture.h"
+#include "dialogs/curve_select_dlg.h"
+#include "dialogs/method_dlg.h"
+#include "dialogs/smooth_dlg.h"
+#include "plot/core/view_model.h"
+
+namespace velk {
+namespace {
+
+using testing::AppTest;
+
+const QString kSample = QStringLiteral(VELK_SOURCE_DIR "/samples/record/S1.DAT");
+
+class DialogCommands : public AppTest {
+ protected:
+  void OpenSample() {
+    app->OpenTestFile(kSample);
+    ASSERT_NE(app->ActiveRecord(), nullptr);
+  }
+  CommandUpdate State(int id) {
+    CommandContext ctx = app->ActiveContext(id);
+    return EvaluateCommand(id, ctx);
+  }
+  CVelkDoc& Doc() { return app->ActiveRecord()->doc(); }
+};
+
+TEST_F(DialogCommands, CalculateEnablesRecomputeAndRecomputeRepeatsTheResults) {
+  OpenSample();
+  EXPECT_TRUE(State(cmd::kCalculate).enabled);
+  EXPECT_FALSE(State(cmd::kRecompute).enabled);
+  ui.methodAnswers = {5};
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kCalculate));
+  EXPECT_TRUE(app->ws().Has(kResultsComputed));
+  EXPECT_TRUE(State(cmd::kRecompute).enabled);
+  EXPECT_TRUE(app->ActiveRecord()->curveChooser()->button(1040)->isEnabled());
+  const auto curves = Doc().m_computed;
+  Doc().m_computed[kEngStress][3] = -1.0;
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kRecompute));
+  EXPECT_EQ(Doc().m_computed, curves);
+}
+
+TEST_F(DialogCommands, SheetsAndTheirFlagsFollowTheirCommands) {
+  OpenSample();
+  ui.sheetAnswers.push_back([](Sheet& s) {
+    EXPECT_EQ(s.caption, "南京参数");
+    s.pages[0].opened = true;
+    return true;
+  });
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kStaticCalibration));
+  EXPECT_TRUE(State(cmd::kStaticCalibration).checked);
+  EXPECT_FALSE(State(cmd::kBridgeParameters).checked);
+  ui.sheetAnswers.push_back([](Sheet& s) {
+    EXPECT_EQ(s.caption, "parameter");
+    return false;  // cancelled: flags unchanged
+  });
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kBridgeParameters));
+  EXPECT_TRUE(State(cmd::kStaticCalibration).checked);
+  EXPECT_FALSE(State(cmd::kCs20000Calibration).checked);
+  ui.sheetAnswers.push_back([](Sheet& s) {
+    EXPECT_EQ(s.caption, "calculate");
+    return false;
+  });
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kResultSettings));
+  ui.recapAnswers.push_back([](RecapFields& f) {
+    f.strikeBarLengthMm = 250;
+    return true;
+  });
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kRecapitulation));
+  EXPECT_EQ(app->ws().params.strikeBarLengthMm, 250.0f);
+  EXPECT_EQ(ui.prompts.size(), 4u);
+}
+
+TEST_F(DialogCommands, SmoothCommandKeepsOneDialogAndIsCheckedWhileItExists) {
+  OpenSample();
+  EXPECT_FALSE(State(cmd::kSmooth).checked);
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kSmooth));
+  auto* first = qobject_cast<CSmoothDlg*>(app->ActiveRecord()->smoothDialog());
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->totalPoints()->text(), QString::number(Doc().pointCount()));
+  EXPECT_TRUE(State(cmd::kSmooth).checked);
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kSmooth));
+  EXPECT_EQ(app->ActiveRecord()->smoothDialog(), first);
+
+  QTest::mouseClick(first->findChild<QPushButton*>("1"), Qt::LeftButton);
+  EXPECT_TRUE(Doc().m_chooser.showSmoothedChecked);
+  EXPECT_TRUE(ui.messages.empty());
+
+  QTest::mouseClick(first->findChild<QPushButton*>("2"), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(app->ActiveRecord()->smoothDialog(), nullptr);
+  EXPECT_FALSE(State(cmd::kSmooth).checked);
+
+  // Closing the record with a smoothing dialog open takes the dialog with it.
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kSmooth));
+  QPointer<QDialog> open = app->ActiveRecord()->smoothDialog();
+  app->CloseAllRecords();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(open.isNull());
+}
+
+TEST(DesktopInteraction, RunsTheMethodDialogOnceTheRunnersAreInstalled) {
+  testing::EnsureQApp();
+  CVelkApp desktop;  // the desktop interaction installs the dialog runners
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&poll] {
+    if (auto* d = qobject_cast<CMethodDlg*>(QApplication::activeModalWidget())) {
+      poll.stop();
+      d->findChild<QPushButton*>("1032")->click();
+    }
+  });
+  poll.start();
+  EXPECT_EQ(desktop.interaction().ChooseWindowMethod(), 5);
+}
+
+}  // namespace
+}  // namespace velk
