@@ -34,6 +34,9 @@ struct Bench {
     }
     doc.m_windows = {is, is + points - 1, rs, rs + points - 1, ts, ts + points - 1};
     doc.m_resultLimit = points;
+    // Scale the channels so the specimen strain stays below 1 whatever the length: a computation
+    // whose strain reaches 1 is refused.
+    for (auto& c : ws.params.channel) c.factor = kDefaultConversionFactor * 1000.0 / points;
     doc.m_setup.computeModel = model;
     ws.params.matrixWaveSpeedMs = 2000.0f;
     doc.m_view = &view;
@@ -44,7 +47,10 @@ struct Bench {
 void BM_ComputeStressStrain(benchmark::State& state) {
   Bench b(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ComputeStressStrain(b.doc, b.ia));
+    if (!ComputeStressStrain(b.doc, b.ia)) {
+      state.SkipWithError(b.ia.messages.back().c_str());
+      break;
+    }
   }
   state.SetComplexityN(state.range(0));
 }
@@ -55,7 +61,10 @@ BENCHMARK(BM_ComputeStressStrain)
 
 void BM_SmoothArrays(benchmark::State& state) {
   Bench b(static_cast<int>(state.range(0)), kModelThreeWave);
-  ComputeStressStrain(b.doc, b.ia);
+  if (!ComputeStressStrain(b.doc, b.ia)) {
+    state.SkipWithError(b.ia.messages.back().c_str());
+    return;
+  }
   const int p = static_cast<int>(state.range(1));
   for (auto _ : state) {
     SmoothArrays(b.doc, p, b.doc.m_lastResultIndex, b.ia);
