@@ -32,11 +32,14 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   AddInputOptions(app, o);
   AddParameterOptions(app, o);
   AddOutputOptions(app, o);
+  AddPlotOptions(app, o.plot);
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
     const std::string problem = CheckOptions(o);
     if (!problem.empty()) throw CLI::ValidationError(problem);
+    const std::string plotProblem = CheckPlotOptions(o.plot);
+    if (!plotProblem.empty()) throw CLI::ValidationError(plotProblem);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
     return kExitDone;
@@ -50,6 +53,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   int status = OpenInput(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
   if (status == kExitDone) status = WriteOutputs(o, s);
+  if (status == kExitDone) status = WritePlot(o.plot, s);
   PrintMessages(s, err);
   if (status != kExitDone) return status;
   if (o.json) out << SummaryJson(s) << "\n";

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/reduce_plot.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
 #include "record/workspace.h"
@@ -42,6 +43,7 @@ struct ReduceOptions {
   // Outputs.
   std::string saveParams;
   bool json = false;
+  PlotRequest plot;
 
   // How many inputs were named; exactly one is needed.
   int InputCount() const {

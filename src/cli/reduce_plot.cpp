@@ -1,0 +1,89 @@
+#include "cli/reduce_plot.h"
+
+#include <CLI/CLI.hpp>
+#include <QGuiApplication>
+#include <charconv>
+#include <memory>
+
+#include "cli/reduce_cli.h"
+#include "plot/core/view_model.h"
+#include "plot/render/plot_export.h"
+
+namespace velk::cli {
+
+namespace {
+
+bool ParseInt(const std::string& text, int& value) {
+  const char* end = text.data() + text.size();
+  const auto r = std::from_chars(text.data(), end, value);
+  return r.ec == std::errc() && r.ptr == end;
+}
+
+bool ParseSize(const std::string& text, int& w, int& h) {
+  const auto x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  return ParseInt(text.substr(0, x), w) && ParseInt(text.substr(x + 1), h) && w > 0 && h > 0 &&
+         w <= 20000 && h <= 20000;
+}
+
+// Drawing text needs a GUI application; a batch run draws offscreen, display or not.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance()) return;
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "velk-reduce";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+void AddPlotOptions(CLI::App& app, PlotRequest& p) {
+  app.add_option("--plot", p.plot,
+                 "write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)")
+      ->expected(2)
+      ->type_name("KIND FILE");
+  app.add_option("--size", p.size, "plot size in pixels, WxH (default 690x490)");
+}
+
+std::string CheckPlotOptions(const PlotRequest& p) {
+  int w = 0, h = 0;
+  if (!ParseSize(p.size, w, h)) return "--size takes WxH in pixels, for example 690x490";
+  if (p.plot.empty()) return {};
+  int kind = 0;
+  if (p.plot.size() != 2 || !ParseInt(p.plot[0], kind) || kind < kFirstCurveKind ||
+      kind > kLastCurveKind) {
+    return "--plot takes a curve kind from 3 to 12 and a file name";
+  }
+  if (!PlotFileKindOf(QString::fromStdString(p.plot[1]))) {
+    return "--plot writes .png, .svg or .pdf files";
+  }
+  return {};
+}
+
+int WritePlot(const PlotRequest& p, ReduceSession& s) {
+  if (p.plot.empty() || !s.doc) return kExitDone;
+  int kind = 0, w = 0, h = 0;
+  if (!ParseInt(p.plot[0], kind) || !ParseSize(p.size, w, h)) return kExitFailed;
+  CVelkDoc& doc = *s.doc;
+  if (kind > kProcessedWave && !doc.ws().Has(kResultsComputed)) {
+    s.ui.ShowMessage("Curve kind %1 shows computed results; there are none to plot.",
+                     {std::to_string(kind)});
+    return kExitFailed;
+  }
+  EnsureGuiApplication();
+  // The same scale records the desktop view would hold for this test.
+  ViewModel vm(doc);
+  vm.InitialUpdate();
+  if (doc.ws().Has(kResultsComputed)) vm.ScaleResults();
+  vm.SelectCurve(kind, doc.m_chooser.showUnsmoothedChecked ? 1 : 0,
+                 doc.m_chooser.showSmoothedChecked ? 1 : 0);
+  QString error;
+  if (!ExportPlot(vm, QString::fromStdString(p.plot[1]), QSize(w, h), &error)) {
+    s.ui.ShowMessage("%1", {error.toStdString()});
+    return kExitFailed;
+  }
+  return kExitDone;
+}
+
+}  // namespace velk::cli

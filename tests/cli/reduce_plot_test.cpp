@@ -1,0 +1,69 @@
+#include "cli/reduce_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/reduce_cli.h"
+
+namespace velk::cli {
+namespace {
+
+int RunCli(const std::vector<std::string>& args, std::string* err = nullptr) {
+  std::ostringstream out, e;
+  const int status = RunReduce(args, out, e);
+  if (err) *err = e.str();
+  return status;
+}
+
+const std::string kTek = std::string(VELK_SOURCE_DIR) + "/samples/tek/";
+const std::string kOut = std::string(VELK_BINARY_DIR) + "/";
+
+TEST(ReducePlot, WritesTheWavePictureAtTheAskedSize) {
+  const std::string png = kOut + "reduce_plot_test.png";
+  std::remove(png.c_str());
+  std::string err;
+  ASSERT_EQ(RunCli({"--tek", kTek + "T1_inc.txt", kTek + "T1_tr.txt", "--plot", "3", png}, &err),
+            kExitDone)
+      << err;
+  QImage img(QString::fromStdString(png));
+  ASSERT_FALSE(img.isNull());
+  EXPECT_EQ(img.size(), QSize(690, 490));
+  // The X axis of a 690 x 490 picture.
+  EXPECT_EQ(img.pixel(300, 430) & 0xFFFFFF, 0u);
+  ASSERT_EQ(RunCli({"--tek", kTek + "T1_inc.txt", kTek + "T1_tr.txt", "--plot", "4", png, "--size",
+                    "800x300"},
+                   &err),
+            kExitDone)
+      << err;
+  EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(800, 300));
+}
+
+TEST(ReducePlot, RefusesBadKindsSizesFileTypesAndResultsThatDoNotExist) {
+  const std::string in1 = kTek + "T1_inc.txt", in2 = kTek + "T1_tr.txt";
+  for (const auto& extra :
+       std::vector<std::vector<std::string>>{{"--plot", "2", "a.png"},
+                                             {"--plot", "13", "a.png"},
+                                             {"--plot", "x", "a.png"},
+                                             {"--plot", "3", "a.bmp"},
+                                             {"--plot", "3"},
+                                             {"--plot", "3", "a.png", "--size", "690"},
+                                             {"--plot", "3", "a.png", "--size", "0x490"}}) {
+    std::vector<std::string> args = {"--tek", in1, in2};
+    args.insert(args.end(), extra.begin(), extra.end());
+    EXPECT_EQ(RunCli(args), kExitUsage) << ::testing::PrintToString(extra);
+  }
+  std::string err;
+  EXPECT_EQ(RunCli({"--tek", in1, in2, "--plot", "11", kOut + "reduce_plot_none.png"}, &err),
+            kExitFailed);
+  EXPECT_NE(err.find("no"), std::string::npos) << err;
+  EXPECT_EQ(RunCli({"--tek", in1, in2, "--plot", "3", "/nonexistent-dir/p.png"}, &err),
+            kExitFailed);
+  EXPECT_NE(err.find("/nonexistent-dir/p.png"), std::string::npos) << err;
+}
+
+}  // namespace
+}  // namespace velk::cli
