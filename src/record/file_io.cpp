@@ -77,6 +77,25 @@ FileResult SaveFailure(int error, const std::string& path) {
   }
 }
 
+FileResult CheckWritable(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  std::string target = path;
+  if (fs::is_symlink(path, ec)) {
+    const fs::path resolved = fs::weakly_canonical(path, ec);
+    if (!ec) target = resolved.string();
+  }
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return SaveFailure(EISDIR, path);
+  fs::path folder = fs::path(target).parent_path();
+  if (folder.empty()) folder = ".";
+  if (::stat(folder.c_str(), &st) != 0) return SaveFailure(errno, path);
+  if (!S_ISDIR(st.st_mode)) return SaveFailure(ENOTDIR, path);
+  // The temporary file is created in the folder and renamed there.
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return SaveFailure(errno, path);
+  return {};
+}
+
 namespace {
 
 bool WriteAll(int fd, std::string_view bytes) {

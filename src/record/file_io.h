@@ -36,6 +36,12 @@ bool CanOpenForReading(const std::string& path);
 // quota full), else "保存文档失败。".
 FileResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Whether WriteFileAtomically could put a file at path: the path is not a folder and its folder
+// exists and takes new files. Nothing is created. A command that writes several files checks them
+// all first, so that a bad path refuses the run before any earlier file was replaced. On failure
+// the message is the one the save would give.
+FileResult CheckWritable(const std::string& path);
+
 // The message for a failed save with the given errno.
 FileResult SaveFailure(int error, const std::string& path);
 
