@@ -176,6 +176,8 @@ bool CVelkApp::OpenDocumentFile(const QString& path) {
   }
   record.pathName = path;
   ShowRecordFrame(record);
+  // A record opened this way shows its waves too, rather than bare axes.
+  record.ShowRecordedWaves();
   return true;
 }
 

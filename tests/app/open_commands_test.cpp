@@ -170,6 +170,7 @@ TEST_F(OpenTest, CommandLineAndDroppedFilesOpenWithoutTheTestFileSteps) {
   EXPECT_EQ(app->ws().flags, kHandPickedParams | kWavesLoaded | kRecordFileSource);
   EXPECT_FLOAT_EQ(app->ws().params.specimenDiameterMm, 8.0f);
   EXPECT_EQ(app->ws().openedRecordPath, "");
+  EXPECT_EQ(app->records().front()->view()->model().m_curveKind, kOriginalWave);
   // The same file again is only brought to the front; another opens beside it.
   ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(rec)));
   EXPECT_EQ(app->records().size(), 1u);
