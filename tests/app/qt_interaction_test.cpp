@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "app/dialog_commands.h"
 #include "app_fixture.h"
 
 namespace velk::testing {
@@ -84,13 +85,15 @@ TEST(QtInteraction, MessageBoxesAndPromptsLookAsTheOperatorKnowsThem) {
   EXPECT_EQ(suffix, QStringLiteral("DT3"));
   EXPECT_FALSE(answer);
 
-  // Modal sheets answer "cancel" until the dialogs install their runner.
+  // Without a runner the modal dialogs answer "cancel"; a runner answers for them.
+  SetSheetRunner({});
+  SetMethodRunner({});
   Sheet sheet;
   EXPECT_FALSE(ui.RunSheet(sheet));
   EXPECT_EQ(ui.ChooseWindowMethod(), kCancelled);
   SetMethodRunner([](QWidget*) { return 5; });
   EXPECT_EQ(ui.ChooseWindowMethod(), 5);
-  SetMethodRunner({});
+  InstallDialogRunners();
 
   ui.SetCoordinateText("X=1 Y=2  ");
   EXPECT_EQ(app.mainFrame().coordinateText(), QStringLiteral("X=1 Y=2  "));
