@@ -6,6 +6,7 @@
 #include "app/app_commands.h"
 #include "app/command_ids.h"
 #include "app/dialog_commands.h"
+#include "app/view_commands.h"
 
 namespace velk {
 
@@ -45,17 +46,17 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kRecapitulation, O::Record, OnRecapitulationCommand, nullptr, false},
     {cmd::kStaticCalibration, O::Record, OnStaticCalibrationCommand, UpdateCalibrationCheck, true},
     {cmd::kCs20000Calibration, O::Record, OnCs20000CalibrationCommand, UpdateCs20000Check, true},
-    {cmd::kAverageStrainRate, O::Record, nullptr, UpdateNeedsResults, false},  // plot view
-    {cmd::kCutCurve, O::Record, nullptr, UpdateNeedsResults, false},           // plot view
-    {cmd::kStraightenCurve, O::Record, nullptr, UpdateNeedsResults, false},    // plot view
+    {cmd::kAverageStrainRate, O::Record, OnAverageStrainRateCommand, UpdateNeedsResults, false},
+    {cmd::kCutCurve, O::Record, OnCutCurveCommand, UpdateNeedsResults, false},
+    {cmd::kStraightenCurve, O::Record, OnStraightenCurveCommand, UpdateNeedsResults, false},
 
     // Plot view.
-    {cmd::kBaselineMode, O::View, nullptr, nullptr, true},
-    {cmd::kGraphSettings, O::View, nullptr, nullptr, false},
-    {cmd::kCheckCurve, O::View, nullptr, nullptr, true},
-    {cmd::kPrint, O::View, nullptr, nullptr, false},
-    {cmd::kPrintDirect, O::View, nullptr, nullptr, false},
-    {cmd::kPrintPreview, O::View, nullptr, nullptr, false},
+    {cmd::kBaselineMode, O::View, OnBaselineModeCommand, UpdateBaselineMode, true},
+    {cmd::kGraphSettings, O::View, OnGraphSettingsCommand, nullptr, false},
+    {cmd::kCheckCurve, O::View, OnCheckCurveCommand, UpdateCheckCurve, true},
+    {cmd::kPrint, O::View, OnPrintCommand, nullptr, false},
+    {cmd::kPrintDirect, O::View, OnPrintCommand, nullptr, false},
+    {cmd::kPrintPreview, O::View, OnPrintPreviewCommand, nullptr, false},
     {cmd::kPrintSetup, O::Framework, nullptr, nullptr, false},
 
     // Frames, bars, windows and the parameter document's edit view.

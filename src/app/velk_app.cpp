@@ -17,6 +17,7 @@
 #include "app/para_doc.h"
 #include "app/qt_interaction.h"
 #include "app/record_document.h"
+#include "plot/view/velk_view.h"
 #include "record/param_file.h"
 #include "record/reader.h"
 
@@ -109,6 +110,9 @@ RecordDocument& CVelkApp::CreateRecord() {
 
 void CVelkApp::ShowRecordFrame(RecordDocument& record) {
   record.CreateFrame(m_mainFrame->mdiArea());
+  // The pick's read-out goes to the coordinate pane; an empty text puts "coordinate" back.
+  connect(record.view(), &CVelkView::coordinateText, m_mainFrame.get(),
+          [this](const QString& t) { m_mainFrame->SetCoordinateText(t); });
   RecordDocument* r = &record;
   record.frame()->onCloseRequested = [this, r] {
     QTimer::singleShot(0, this, [this, r] { CloseRecord(r); });

@@ -42,8 +42,11 @@ void AddPlotOptions(CLI::App& app, PlotRequest& p) {
   app.add_option("--plot", p.plot,
                  "write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)")
       ->expected(2)
-      ->type_name("KIND FILE");
-  app.add_option("--size", p.size, "plot size in pixels, WxH (default 690x490)");
+      ->type_name("KIND FILE")
+      ->group("Plot");
+  app.add_option("--size", p.size, "plot size in pixels, WxH (default 690x490)")
+      ->type_name("WxH")
+      ->group("Plot");
 }
 
 std::string CheckPlotOptions(const PlotRequest& p) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -145,6 +146,20 @@ TEST(ViewPick, EndsCancelledWhenTheViewLosesTheKeyboardOrIsHiddenClosedOrDestroy
   {
     ShownView v;
     EXPECT_EQ(v.Pick([&] { v.view->clearFocus(); }), kCancelled) << "focus lost";
+  }
+  {
+    // A frame around the view that refuses to close still ends the pick first.
+    struct StubbornFrame : QWidget {
+      void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    } frame;
+    ShownView v;
+    v.view->setParent(&frame);
+    frame.resize(690, 490);
+    frame.show();
+    v.view->show();
+    QApplication::processEvents();
+    EXPECT_EQ(v.Pick([&] { frame.close(); }), kCancelled);
+    v.view->setParent(nullptr);
   }
   {
     ShownView v;

@@ -241,7 +241,12 @@ bool CVelkView::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case QEvent::Hide:
     case QEvent::Close:
-      if (watched == this || watched == window()) FinishPick(kCancelled);
+      // The view or any window around it (its frame, the main window) going away ends the
+      // pick before whatever closes it runs on.
+      if (watched == this ||
+          (watched->isWidgetType() && static_cast<QWidget*>(watched)->isAncestorOf(this))) {
+        FinishPick(kCancelled);
+      }
       break;
     case QEvent::WindowDeactivate:
       if (watched == window()) FinishPick(kCancelled);

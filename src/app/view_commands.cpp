@@ -1,0 +1,48 @@
+#include "app/view_commands.h"
+
+#include <QDialog>
+
+#include "app/main_frame.h"
+#include "app/record_document.h"
+#include "app/velk_app.h"
+#include "plot/view/plot_commands.h"
+#include "plot/view/velk_view.h"
+#include "tools/curve_tools.h"
+
+namespace velk {
+
+void OnBaselineModeCommand(CommandContext& ctx) { ctx.view->OnBaselineMode(); }
+
+void UpdateBaselineMode(CommandContext& ctx, CommandUpdate& u) {
+  u.checked = ctx.view->isBaselineMode();
+}
+
+void OnGraphSettingsCommand(CommandContext& ctx) {
+  ctx.view->OnGraphSettings(ctx.app.interaction());
+}
+
+void OnCheckCurveCommand(CommandContext& ctx) { ctx.view->OnCheckCurve(); }
+
+void UpdateCheckCurve(CommandContext& ctx, CommandUpdate& u) { u.checked = ctx.view->isPicking(); }
+
+void OnPrintCommand(CommandContext& ctx) { ctx.view->OnFilePrint(); }
+
+void OnPrintPreviewCommand(CommandContext& ctx) { ctx.view->OnFilePrintPreview(); }
+
+void OnExportPlotCommand(CommandContext& ctx) {
+  ExportCurrentPlot(&ctx.app.mainFrame(), *ctx.view);
+}
+
+void OnAverageStrainRateCommand(CommandContext& ctx) {
+  OnAverageStrainRate(ctx.record->doc(), ctx.app.interaction());
+}
+
+void OnCutCurveCommand(CommandContext& ctx) {
+  OnCutCurve(ctx.record->doc(), ctx.app.interaction());
+}
+
+void OnStraightenCurveCommand(CommandContext& ctx) {
+  OnStraightenCurve(ctx.record->doc(), ctx.app.interaction());
+}
+
+}  // namespace velk
