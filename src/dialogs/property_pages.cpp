@@ -21,7 +21,7 @@ QLineEdit* MakeEdit(int id, bool readOnly = false) {
   auto* e = new QLineEdit;
   e->setObjectName(QString::number(id));
   e->setReadOnly(readOnly);
-  e->setMinimumWidth(120);
+  e->setMinimumWidth(170);
   return e;
 }
 

@@ -26,7 +26,7 @@ CRecapDlg::CRecapDlg(const RecapFields& fields, QWidget* parent)
     for (const Row& r : rows) {
       auto* e = new QLineEdit;
       e->setObjectName(QString::number(r.first));
-      e->setMinimumWidth(110);
+      e->setMinimumWidth(140);
       form->addRow(r.second, e);
     }
     return box;
