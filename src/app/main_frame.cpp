@@ -21,6 +21,7 @@
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/record_document.h"
 #include "app/velk_app.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
@@ -355,6 +356,7 @@ void CMainFrame::UpdateMenus() {
 }
 
 void CMainFrame::UpdateCommandUI() {
+  UpdateTitle();
   for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
     CommandContext ctx = m_app.ActiveContext(it.key());
     const CommandUpdate u = EvaluateCommand(it.key(), ctx);
@@ -363,6 +365,20 @@ void CMainFrame::UpdateCommandUI() {
       if (a->isCheckable()) a->setChecked(u.checked);
     }
   }
+}
+
+void CMainFrame::UpdateTitle() {
+  // "Velk - document": the record's file name, or for a test read from waveform files the caption
+  // its view gives; a parameter document shows its file name.
+  QString doc;
+  if (RecordDocument* r = m_app.ActiveRecord()) {
+    doc = r->pathName.isEmpty() ? (r->frame() ? r->frame()->windowTitle() : QString())
+                                : QFileInfo(r->pathName).fileName();
+  } else if (QMdiSubWindow* sub = m_mdi->currentSubWindow()) {
+    doc = sub->windowTitle();
+  }
+  const QString title = doc.isEmpty() ? tr("Velk") : tr("Velk") + QStringLiteral(" - ") + doc;
+  if (windowTitle() != title) setWindowTitle(title);
 }
 
 bool CMainFrame::event(QEvent* event) {

@@ -57,6 +57,7 @@ class CMainFrame : public QMainWindow {
 
  private:
   QAction* MakeAction(int id, const QString& text, const QString& prompt, QObject* owner);
+  void UpdateTitle();
   void BuildMenus();
   void BuildToolBar();
   void BuildAccelerators();

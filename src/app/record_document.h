@@ -4,6 +4,7 @@
 // and the curve chooser, both hidden top-level windows; destroyed the other way round: chooser
 // and smoothing dialog first, then the arrays, then the setup dialog.
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -12,7 +13,6 @@
 #include "plot/view/velk_view.h"
 #include "record/velk_doc.h"
 
-class QDialog;
 class QMdiArea;
 
 namespace velk {

@@ -237,6 +237,9 @@ TEST_F(AppTest, ChildFrameIsMaximizedAndClosingItDestroysTheRecord) {
   // The caption follows the view, not the file name.
   emit r->view()->captionChanged(QStringLiteral("original wave"));
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("original wave"));
+  // The main frame names the document, as the frame's caption no longer does.
+  app->mainFrame().UpdateCommandUI();
+  EXPECT_EQ(app->mainFrame().windowTitle(), QStringLiteral("Velk - S1.DAT"));
   EXPECT_FALSE(setup->isVisible());
   EXPECT_FALSE(chooser->isVisible());
 

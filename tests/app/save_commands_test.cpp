@@ -101,5 +101,19 @@ TEST_F(SaveTest, WaveformTestsAlwaysGoThroughTheSavePrompt) {
   EXPECT_EQ(ReadAll(Path("p.DT4")), "<missing>");
 }
 
+TEST_F(SaveTest, ARecordOpenedFromTheCommandLineAsksWhereToSaveResults) {
+  // Such a record never set the opened-record path: there is no name to derive from it, and a
+  // quick save must not write ".DT3" into whatever folder the program runs in.
+  const std::string rec = Write("G1.DAT", RecordFile(300, 1, 1));
+  ASSERT_TRUE(app->InitInstance({QString::fromStdString(rec)}));
+  FakeResults();
+  ui.saveAnswers.push_back(std::nullopt);
+  ui.saveAnswers.push_back(Path("g1_result"));
+  Send(cmd::kSaveEngineering);
+  EXPECT_EQ(ui.prompts, (std::vector<std::string>{"保存为", "保存为"}));
+  EXPECT_NE(ReadAll(Path("g1_result.DT3")), "<missing>");
+  EXPECT_EQ(ReadAll(".DT3"), "<missing>");
+}
+
 }  // namespace
 }  // namespace velk::testing
