@@ -9,7 +9,13 @@ namespace {
 const char* kDescription =
     "velk-reduce: reduces a split Hopkinson pressure-bar test as the desktop program does.\n"
     "Opens the recorded channels (Tektronix or CS20000 waveform files, or a test record file\n"
-    "with the parameter file beside it), applies the parameters and writes the results.";
+    "with the parameter file beside it), applies the parameters, places the wave windows, "
+    "computes\n"
+    "the stress-strain curves, runs the curve tools in command-line order and writes the results.\n"
+    "The computation runs when a window method, a curve tool or a result file is asked for (and\n"
+    "with --demo); otherwise the test is only opened and its parameters applied.\n"
+    "Exit status: 0 done; 2 usage error; 1 the data could not be reduced (the program's message\n"
+    "on stderr).";
 
 // The program's messages, in the order the operator would have seen them.
 void PrintMessages(const ReduceSession& s, std::ostream& err) {
@@ -18,11 +24,32 @@ void PrintMessages(const ReduceSession& s, std::ostream& err) {
 
 }  // namespace
 
+int BatchInteraction::PickPoint(CVelkDoc& doc) {
+  if (messages.size() > m_messagesAtLastPick) messages.pop_back();
+  m_messagesAtLastPick = messages.size();
+  return ScriptedInteraction::PickPoint(doc);
+}
+
 std::string CheckOptions(const ReduceOptions& o) {
-  if (o.InputCount() != 1) return "name exactly one input: --tek, --cs or --record";
+  if (o.InputCount() != 1) return "name exactly one input: --tek, --cs, --record or --demo";
   if (!o.start.empty() && o.tek.empty() && o.cs.empty()) {
     return "--start applies to --tek and --cs only";
   }
+  if (!o.cs.empty() && (!o.bridgeInc.empty() || !o.bridgeTr.empty())) {
+    // The desktop program ignores the bridge command on a CS20000 test; a batch run must not
+    // quietly drop what it was asked for.
+    return "--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its "
+           "calibration; use --factor-inc and --factor-tr";
+  }
+  for (const std::vector<int>* b : {&o.baselineInc, &o.baselineTr}) {
+    if (!b->empty() && ((*b)[0] < 0 || (*b)[0] > (*b)[1])) {
+      return "a baseline range needs 0 <= START <= END";
+    }
+  }
+  if (o.Method() == 1 && o.picks.empty()) return "--method 1 needs --picks PI PR PT";
+  if (o.Method() != 1 && !o.picks.empty()) return "--picks applies to --method 1 only";
+  if (o.Method() == 3 && o.windows.empty()) return "--method 3 needs --windows IS IE RS RE TS TE";
+  if (o.Method() != 3 && !o.windows.empty()) return "--windows applies to --method 3 only";
   return {};
 }
 
@@ -31,11 +58,13 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   CLI::App app(kDescription, "velk-reduce");
   AddInputOptions(app, o);
   AddParameterOptions(app, o);
+  AddComputeOptions(app, o);
   AddOutputOptions(app, o);
   AddPlotOptions(app, o.plot);
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
+    CollectCurveTools(app, o);
     const std::string problem = CheckOptions(o);
     if (!problem.empty()) throw CLI::ValidationError(problem);
     const std::string plotProblem = CheckPlotOptions(o.plot);
@@ -52,6 +81,8 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   ReduceSession s;
   int status = OpenInput(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
+  if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
+  if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);
   if (status == kExitDone) status = WriteOutputs(o, s);
   if (status == kExitDone) status = WritePlot(o.plot, s);
   PrintMessages(s, err);

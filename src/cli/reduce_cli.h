@@ -10,6 +10,7 @@
 // others.
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,26 +31,71 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;  // the data could not be reduced; the program's message
 inline constexpr int kExitUsage = 2;   // the command line is wrong
 
+// A curve tool run after the computation, in command-line order.
+enum class CurveTool { kSmooth, kCut, kStraighten };
+struct CurveToolStep {
+  CurveTool tool;
+  int value;  // smoothing points, cut index or straightening centre
+};
+
 struct ReduceOptions {
   // Input: exactly one.
   std::vector<std::string> tek;  // incident, transmitted
   std::vector<std::string> cs;   // incident, transmitted
   std::string record;
+  bool demo = false;       // the bundled Tektronix sample with its parameter file
   std::vector<int> start;  // incident and transmitted start points; empty means 0 0
 
   // Parameters, applied after opening.
   std::string params;  // a parameter file, loaded as the open-parameter-file command does
+  std::optional<double> samplingMhz, specimenDiameterMm, specimenThicknessMm, specimenWaveSpeedMs,
+      matrixWaveSpeedMs, strikerVelocityMs;
+  std::optional<int> barMaterial, barDiameter, model;
+  std::optional<double> factorInc, factorTr;
+  std::vector<double> bridgeInc, bridgeTr;   // arms, bridge voltage, gain, gauge factor
+  std::vector<int> baselineInc, baselineTr;  // start, end
+
+  // Window method and computation. The computation runs only when the run asks for something
+  // that needs it (see NeedsComputation); the method is then 2 unless one is named.
+  std::optional<int> method;
+  std::vector<int> picks;    // method 1: a point on the incident, reflected, transmitted wave
+  std::vector<int> windows;  // method 3: is ie rs re ts te
+  std::optional<int> smoothWaves;
+  // Filled from the command line in its order after parsing (CollectCurveTools).
+  std::vector<int> smooth, cut, straighten;
+  std::vector<CurveToolStep> tools;
 
   // Outputs.
+  std::string dt2, dt3, dt4;
   std::string saveParams;
   bool json = false;
   PlotRequest plot;
 
+  int Method() const { return method.value_or(2); }
+  // A window method, a curve tool or a result file was asked for (always with --demo). Without
+  // any, a run opens the test, applies the parameters and writes only the parameter file and
+  // the summary, whose windows and last result index are then null.
+  bool NeedsComputation() const {
+    return method || !picks.empty() || !windows.empty() || smoothWaves || !tools.empty() ||
+           !dt2.empty() || !dt3.empty() || !dt4.empty() || demo;
+  }
+
   // How many inputs were named; exactly one is needed.
   int InputCount() const {
     return static_cast<int>(!tek.empty()) + static_cast<int>(!cs.empty()) +
-           static_cast<int>(!record.empty());
+           static_cast<int>(!record.empty()) + static_cast<int>(demo);
   }
+};
+
+// The operator of a batch run: every answer comes from the command line. A message shown right
+// before a point pick is that pick's prompt ("请选择入射波上一点"), already answered by --picks,
+// --cut or --straighten, so it is dropped instead of reported.
+class BatchInteraction : public ScriptedInteraction {
+ public:
+  int PickPoint(CVelkDoc& doc) override;
+
+ private:
+  std::size_t m_messagesAtLastPick = 0;
 };
 
 // What one run works on: the program-wide state, the one test record and the operator, who here
@@ -57,12 +103,15 @@ struct ReduceOptions {
 struct ReduceSession {
   Workspace ws;
   std::unique_ptr<CVelkDoc> doc;
-  ScriptedInteraction ui;
+  BatchInteraction ui;
 };
 
 void AddInputOptions(CLI::App& app, ReduceOptions& o);
 void AddParameterOptions(CLI::App& app, ReduceOptions& o);
+void AddComputeOptions(CLI::App& app, ReduceOptions& o);
 void AddOutputOptions(CLI::App& app, ReduceOptions& o);
+// Puts the --smooth, --cut and --straighten values into o.tools in command-line order.
+void CollectCurveTools(const CLI::App& app, ReduceOptions& o);
 // Usage problems CLI11 cannot see (exactly one input, --start only with waveform files); an
 // empty text when there is none.
 std::string CheckOptions(const ReduceOptions& o);
@@ -71,7 +120,16 @@ std::string CheckOptions(const ReduceOptions& o);
 // the session's interaction.
 int OpenInput(const ReduceOptions& o, ReduceSession& s);
 int ApplyParameters(const ReduceOptions& o, ReduceSession& s);
+// --smooth-waves, the window method and the stress-strain computation (command 32807).
+int Compute(const ReduceOptions& o, ReduceSession& s);
+// --smooth, --cut and --straighten in command-line order.
+int RunCurveTools(const ReduceOptions& o, ReduceSession& s);
 int WriteOutputs(const ReduceOptions& o, ReduceSession& s);
+
+// Folder of the bundled Tektronix sample used by --demo (holds T1_inc.txt, T1_tr.txt, T1.PAT):
+// the source tree the program was built from, else samples/tek near the executable. nullopt
+// when none holds the sample; looked lists the folders tried.
+std::optional<std::string> DemoSampleFolder(std::vector<std::string>* looked = nullptr);
 
 // The --json summary: one object on one line, doubles with 17 significant digits, null for what
 // is not known yet.

@@ -1,6 +1,8 @@
 // Opening the test, as the desktop program's open commands do.
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
+#include <system_error>
 
 #include "cli/reduce_cli.h"
 #include "record/param_file.h"
@@ -23,8 +25,13 @@ void AddInputOptions(CLI::App& app, ReduceOptions& o) {
                              "exists")
                   ->type_name("FILE")
                   ->group(group);
-  tek->excludes(cs)->excludes(rec);
-  cs->excludes(rec);
+  auto* demo = app.add_flag("--demo", o.demo,
+                            "The bundled sample test: samples/tek/T1_inc.txt and T1_tr.txt with "
+                            "its parameter file T1.PAT (see samples/README.md)")
+                   ->group(group);
+  tek->excludes(cs)->excludes(rec)->excludes(demo);
+  cs->excludes(rec)->excludes(demo);
+  rec->excludes(demo);
   app.add_option("--start", o.start, "Start points of the waveform files (default 0 0)")
       ->expected(2)
       ->type_name("S_INC S_TR")
@@ -65,9 +72,58 @@ int OpenRecordFile(const std::string& path, ReduceSession& s) {
   return kExitDone;
 }
 
+// The bundled sample: its two Tektronix files, then its parameter file, loaded as the
+// open-parameter-file command loads one.
+int OpenDemo(const ReduceOptions& o, ReduceSession& s) {
+  std::vector<std::string> looked;
+  const auto folder = DemoSampleFolder(&looked);
+  if (!folder) {
+    std::string where;
+    for (const auto& l : looked) where += (where.empty() ? "" : ", ") + l;
+    s.ui.ShowMessage(
+        "The bundled sample test (samples/tek/T1_inc.txt) was not found; looked in %1.", {where});
+    return kExitFailed;
+  }
+  const int status = OpenWaveFiles({*folder + "/T1_inc.txt", *folder + "/T1_tr.txt"}, true, o, s);
+  if (status != kExitDone) return status;
+  if (!LoadParameterFile(*folder + "/T1.PAT", s.ws.params).Report(s.ui)) return kExitFailed;
+  s.doc->LoadParametersIntoSetup();
+  s.ws.Clear(kParamFileFound);
+  s.ws.Set(kHandPickedParams | kBridgeParams);
+  return kExitDone;
+}
+
+bool HoldsDemo(const std::filesystem::path& folder) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(folder / "T1_inc.txt", ec) &&
+         std::filesystem::is_regular_file(folder / "T1_tr.txt", ec) &&
+         std::filesystem::is_regular_file(folder / "T1.PAT", ec);
+}
+
 }  // namespace
 
+std::optional<std::string> DemoSampleFolder(std::vector<std::string>* looked) {
+  namespace fs = std::filesystem;
+  std::vector<fs::path> candidates;
+#ifdef VELK_SOURCE_DIR
+  candidates.push_back(fs::path(VELK_SOURCE_DIR) / "samples" / "tek");
+#endif
+  // A tree moved after building: build/src/velk-reduce lies two levels below the samples.
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    candidates.push_back(exe.parent_path() / ".." / ".." / "samples" / "tek");
+    candidates.push_back(exe.parent_path() / ".." / "share" / "velk" / "samples" / "tek");
+  }
+  for (const fs::path& c : candidates) {
+    if (looked) looked->push_back(c.lexically_normal().string());
+    if (HoldsDemo(c)) return c.lexically_normal().string();
+  }
+  return std::nullopt;
+}
+
 int OpenInput(const ReduceOptions& o, ReduceSession& s) {
+  if (o.demo) return OpenDemo(o, s);
   if (!o.tek.empty()) return OpenWaveFiles(o.tek, true, o, s);
   if (!o.cs.empty()) return OpenWaveFiles(o.cs, false, o, s);
   return OpenRecordFile(o.record, s);

@@ -7,10 +7,20 @@
 
 #include "cli/reduce_cli.h"
 #include "record/param_file.h"
+#include "tools/result_file.h"
 
 namespace velk::cli {
 
 void AddOutputOptions(CLI::App& app, ReduceOptions& o) {
+  app.add_option("--dt2", o.dt2, "Write engineering strain and stress (.DT2 layout)")
+      ->type_name("FILE")
+      ->group("Outputs");
+  app.add_option("--dt3", o.dt3, "Write engineering strain, stress and strain rate (.DT3 layout)")
+      ->type_name("FILE")
+      ->group("Outputs");
+  app.add_option("--dt4", o.dt4, "Write true strain, stress and strain rate (.DT4 layout)")
+      ->type_name("FILE")
+      ->group("Outputs");
   app.add_option("--save-params", o.saveParams,
                  "Write the parameter file, as the save-parameter-file command does")
       ->type_name("FILE")
@@ -20,6 +30,12 @@ void AddOutputOptions(CLI::App& app, ReduceOptions& o) {
 }
 
 int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
+  // Result files come from the smoothed curves, as the save commands write them.
+  const std::pair<const std::string*, int> results[3] = {{&o.dt2, 2}, {&o.dt3, 3}, {&o.dt4, 4}};
+  for (const auto& [path, kind] : results) {
+    if (path->empty()) continue;
+    if (!WriteResultFile(*path, *s.doc, kind).Report(s.ui)) return kExitFailed;
+  }
   if (!o.saveParams.empty()) {
     if (!StoreParameterFile(o.saveParams, s.ws.params).Report(s.ui)) return kExitFailed;
   }
