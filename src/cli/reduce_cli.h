@@ -72,9 +72,9 @@ struct ReduceOptions {
   PlotRequest plot;
 
   int Method() const { return method.value_or(2); }
-  // A window method, a curve tool or a result file was asked for (always with --demo). Without
-  // any, a run opens the test, applies the parameters and writes only the parameter file and
-  // the summary, whose windows and last result index are then null.
+  // A window method, a curve tool or a result file was asked for, or --demo. Without any, a run
+  // opens the test, applies the parameters and writes only the parameter file, a plot of what
+  // exists and the summary, whose windows and last result index are then null.
   bool NeedsComputation() const {
     return method || !picks.empty() || !windows.empty() || smoothWaves || !tools.empty() ||
            !dt2.empty() || !dt3.empty() || !dt4.empty() || demo;

@@ -286,6 +286,16 @@ TEST(ReduceOptions, ResultFilesHaveTheirLayouts) {
   EXPECT_NE(r.Json()["flags"].get<int>() & kParamFileFound, 0);
 }
 
+TEST(ReduceOptions, APlotOfResultsFollowsTheComputation) {
+  const fs::path png = Dir() / "s.png";
+  fs::remove(png);
+  const CliRun r =
+      Reduce({"--record", kRecord, "--method", "2", "--plot", "11", png.string(), "--json"});
+  ASSERT_EQ(r.status, kExitDone) << r.err;
+  EXPECT_TRUE(fs::exists(png));
+  EXPECT_FALSE(r.Json()["last_result_index"].is_null());
+}
+
 TEST(ReduceOptions, DemoFindsTheBundledSample) {
   std::vector<std::string> looked;
   const auto folder = DemoSampleFolder(&looked);
