@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/reduce_cli.h"
+#include "record/file_io.h"
 #include "record/param_file.h"
 #include "tools/result_file.h"
 
@@ -30,6 +31,15 @@ void AddOutputOptions(CLI::App& app, ReduceOptions& o) {
 }
 
 int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
+  // Every output path (the plot's too, written next) is checked before any file is written, so a
+  // bad one fails the run with all the earlier files kept.
+  for (const std::string* path : {&o.dt2, &o.dt3, &o.dt4, &o.saveParams}) {
+    if (!path->empty() && !CheckWritable(*path).Report(s.ui)) return kExitFailed;
+  }
+  if (o.plot.plot.size() == 2 && !CheckWritable(o.plot.plot[1])) {
+    s.ui.ShowMessage("The plot could not be written to %1.", {o.plot.plot[1]});
+    return kExitFailed;
+  }
   // Result files come from the smoothed curves, as the save commands write them.
   const std::pair<const std::string*, int> results[3] = {{&o.dt2, 2}, {&o.dt3, 3}, {&o.dt4, 4}};
   for (const auto& [path, kind] : results) {
