@@ -57,6 +57,7 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kPrint, O::View, OnPrintCommand, nullptr, false},
     {cmd::kPrintDirect, O::View, OnPrintCommand, nullptr, false},
     {cmd::kPrintPreview, O::View, OnPrintPreviewCommand, nullptr, false},
+    {cmd::kExportPlot, O::View, OnExportPlotCommand, nullptr, false},
     {cmd::kPrintSetup, O::Framework, nullptr, nullptr, false},
 
     // Frames, bars, windows and the parameter document's edit view.

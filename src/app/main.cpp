@@ -1,5 +1,6 @@
 // velk: the desktop program.
 #include <QApplication>
+#include <clocale>
 #include <QPixmap>
 #include <QStringList>
 #include <QTimer>
@@ -9,6 +10,9 @@
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
+  // Qt adopts the user's locale for the C runtime; numbers in files and messages are always
+  // written and read with a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Velk"));
   QStringList args = QApplication::arguments();
   args.removeFirst();

@@ -148,6 +148,8 @@ void CMainFrame::BuildMenus() {
   item(file, cmd::kOpenTektronix, tr("打开Tek文件(&T)..."), openPrompt);
   item(file, cmd::kSaveEngineering, tr("保存工程曲线(.DT3)"), tr("工程应变,工程应力,工程应变率"));
   item(file, cmd::kSaveTrue, tr("保存真实曲线(.DT4)"), tr("保存真实应变,应力,应变率"));
+  item(file, cmd::kExportPlot, tr("Export plot..."),
+       tr("将当前图像保存为 PNG、SVG 或 PDF 文件\nExport plot"));
   item(file, cmd::kOpenParameterFile, tr("打开参数文件..."), tr("打开参数文件\n打开参数文件"));
   item(file, cmd::kSaveParameterFile, tr("保存参数文件(&R)..."), tr("保存参数文件\n保存参数文件"));
   item(file, cmd::kClose, tr("关闭(&C)"), tr("关闭活动文档\n关闭"));

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
+#include <clocale>
 #include <charconv>
 #include <memory>
 
@@ -34,6 +35,8 @@ void EnsureGuiApplication() {
   static char name[] = "velk-reduce";
   static char* argv[] = {name, nullptr};
   static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+  // Qt adopts the user's locale for the C runtime; keep numbers written with a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "tools/curve_tools.h"
 
 #include <cmath>
+#include <charconv>
 #include <cstdio>
+#include <string>
 
 #include "plot/core/view_model.h"
 #include "reduction/view_access.h"
@@ -16,9 +18,11 @@ std::optional<double> AverageStrainRate(std::span<const double> strain, int i, d
 }
 
 std::string FormatAverageStrainRate(double rate) {
-  char buf[512];
-  std::snprintf(buf, sizeof buf, "试验平均应变率= %.1f(1/s)", rate);
-  return buf;
+  // to_chars gives printf's "%.1f" text without the process locale: the desktop program runs
+  // under the user's locale, where printf would write a decimal comma.
+  char buf[400];
+  const auto r = std::to_chars(buf, buf + sizeof buf, rate, std::chars_format::fixed, 1);
+  return "试验平均应变率= " + std::string(buf, r.ptr) + "(1/s)";
 }
 
 std::optional<double> StraightenSlope(std::span<const double> stress,

@@ -60,7 +60,9 @@ TEST(Render, EveryCurveKindHasTheAxesTicksAndLabelsWhereTheLayoutPutsThem) {
     for (int i = 0; i <= 5; ++i) {
       // Major ticks: 5 pixels below the X axis, 4 left of the Y axis.
       EXPECT_EQ(CountColour(img, 60 + 120 * i, 431, 61 + 120 * i, 436, kBlack), 5) << i;
-      if (i > 0) EXPECT_FALSE(IsColour(img, 60 + 120 * i, 436, kBlack)) << i;
+      if (i > 0) {
+        EXPECT_FALSE(IsColour(img, 60 + 120 * i, 436, kBlack)) << i;
+      }
       EXPECT_EQ(CountColour(img, 56, 30 + 80 * i, 60, 31 + 80 * i, kBlack), 4) << i;
       // Y labels start at x = 30, in a 16-pixel band from y = 26 + 80 i.
       const int left = LeftmostInk(img, 0, 56, 26 + 80 * i, 42 + 80 * i);

@@ -4,6 +4,7 @@
 
 #include "../reduction/synthetic.h"
 #include "reduction/stress_strain.h"
+#include "../record/locale_util.h"
 
 namespace velk {
 namespace {
@@ -148,6 +149,18 @@ TEST(Straighten, RefusesCentresNearTheEndsAndFlatStrain) {
   f.r.view->SelectCurve(kEngStrainRate + 5, 1, 0);
   OnStraightenCurve(f.r.doc, f.r.ia);
   EXPECT_EQ(f.r.ia.messages.back(), "Please select the engineering stress-strain curve");
+}
+
+}  // namespace
+}  // namespace velk
+
+namespace velk {
+namespace {
+
+TEST(AverageStrainRate, TextKeepsItsDecimalPointUnderADecimalCommaLocale) {
+  CLocaleAfterwards restore;
+  if (!UseDecimalCommaLocale()) GTEST_SKIP() << "no decimal-comma locale on this machine";
+  EXPECT_EQ(FormatAverageStrainRate(-1234.56), "试验平均应变率= -1234.6(1/s)");
 }
 
 }  // namespace
