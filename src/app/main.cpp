@@ -1,9 +1,9 @@
 // velk: the desktop program.
 #include <QApplication>
-#include <clocale>
 #include <QPixmap>
 #include <QStringList>
 #include <QTimer>
+#include <clocale>
 
 #include "app/main_frame.h"
 #include "app/velk_app.h"

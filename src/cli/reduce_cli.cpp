@@ -12,8 +12,9 @@ const char* kDescription =
     "with the parameter file beside it), applies the parameters, places the wave windows, "
     "computes\n"
     "the stress-strain curves, runs the curve tools in command-line order and writes the results.\n"
-    "The computation runs when a window method, a curve tool or a result file is asked for (and\n"
-    "with --demo); otherwise the test is only opened and its parameters applied.\n"
+    "The computation runs when a window method, a curve tool, a result file or a plot of kinds\n"
+    "4 to 12 is asked for (and with --demo); otherwise the test is only opened and its\n"
+    "parameters applied.\n"
     "Exit status: 0 done; 2 usage error; 1 the data could not be reduced (the program's message\n"
     "on stderr).";
 

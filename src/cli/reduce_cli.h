@@ -72,13 +72,16 @@ struct ReduceOptions {
   PlotRequest plot;
 
   int Method() const { return method.value_or(2); }
-  // A window method, a curve tool or a result file was asked for, or --demo. Without any, a run
+  // A window method, a curve tool, a result file or a plot of computed curves was asked for, or
+  // --demo. Without any, a run
   // opens the test, applies the parameters and writes only the parameter file, a plot of what
   // exists and the summary, whose windows and last result index are then null.
   bool NeedsComputation() const {
     return method || !picks.empty() || !windows.empty() || smoothWaves || !tools.empty() ||
-           !dt2.empty() || !dt3.empty() || !dt4.empty() || demo;
+           !dt2.empty() || !dt3.empty() || !dt4.empty() || demo || PlotsComputedCurves();
   }
+  // A plot of the processed waves or of a result curve (kinds 4 to 12) needs the computation.
+  bool PlotsComputedCurves() const { return !plot.plot.empty() && plot.plot[0] != "3"; }
 
   // How many inputs were named; exactly one is needed.
   int InputCount() const {

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
-#include <clocale>
 #include <charconv>
+#include <clocale>
 #include <memory>
 
 #include "cli/reduce_cli.h"

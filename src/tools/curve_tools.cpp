@@ -1,7 +1,7 @@
 #include "tools/curve_tools.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <string>
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../record/locale_util.h"
 #include "../reduction/synthetic.h"
 #include "reduction/stress_strain.h"
-#include "../record/locale_util.h"
 
 namespace velk {
 namespace {
