@@ -68,26 +68,26 @@ struct Sheet {
 
 // "recapitulation" (resource 155): every test parameter on one screen.
 struct RecapFields {
-  float impactedDiameterMm = 0;   // 2008
-  float specimenDiameterMm = 0;   // 1065
-  float impactedLengthMm = 0;     // 2009
-  float specimenThicknessMm = 0;  // 1066
-  float strikerVelocityMs = 0;    // 1068 "time(ms):"
-  float strikeBarLengthMm = 0;    // 1069
-  double barAreaMm2 = 0;          // 1064
-  float barWaveSpeedMs = 0;       // 1062
-  float barModulusMpa = 0;        // 1063
-  double incFactor = 0;           // 1059
-  double trFactor = 0;            // 1054
-  double incArms = 0;             // 1053
-  double trArms = 0;              // 1058
-  double incGaugeFactor = 0;      // 1061
-  double trGaugeFactor = 0;       // 1057
-  double incBridgeVoltage = 0;    // 1060
-  double trBridgeVoltage = 0;     // 1055
-  double incGain = 0;             // 1051
-  double trGain = 0;              // 1056
-  double strikeBarVelocityMs = 0; // 1067
+  float impactedDiameterMm = 0;    // 2008
+  float specimenDiameterMm = 0;    // 1065
+  float impactedLengthMm = 0;      // 2009
+  float specimenThicknessMm = 0;   // 1066
+  float strikerVelocityMs = 0;     // 1068 "time(ms):"
+  float strikeBarLengthMm = 0;     // 1069
+  double barAreaMm2 = 0;           // 1064
+  float barWaveSpeedMs = 0;        // 1062
+  float barModulusMpa = 0;         // 1063
+  double incFactor = 0;            // 1059
+  double trFactor = 0;             // 1054
+  double incArms = 0;              // 1053
+  double trArms = 0;               // 1058
+  double incGaugeFactor = 0;       // 1061
+  double trGaugeFactor = 0;        // 1057
+  double incBridgeVoltage = 0;     // 1060
+  double trBridgeVoltage = 0;      // 1055
+  double incGain = 0;              // 1051
+  double trGain = 0;               // 1056
+  double strikeBarVelocityMs = 0;  // 1067
 };
 
 }  // namespace velk

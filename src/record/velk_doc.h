@@ -28,8 +28,8 @@ enum ResultCurve {
 
 // What the curve chooser offers; the GUI mirrors it on buttons 1032-1040, 1041 and 1042.
 struct ChooserState {
-  bool processedEnabled = false;  // button 1032, after the first window method ran
-  bool resultsEnabled = false;    // buttons 1033-1040 and the check boxes, after a computation
+  bool processedEnabled = false;      // button 1032, after the first window method ran
+  bool resultsEnabled = false;        // buttons 1033-1040 and the check boxes, after a computation
   bool showUnsmoothedChecked = true;  // check box 1041 "原始曲线"
   bool showSmoothedChecked = false;   // check box 1042 "光滑后曲线"
 };

@@ -49,7 +49,7 @@ struct TestParameters {
   float barWaveSpeedMs = 0;
   float barModulusMpa = 0;
   double barAreaMm2 = 0;
-  float specimenDiameterMm = 0;  // D0, before the test
+  float specimenDiameterMm = 0;   // D0, before the test
   float specimenThicknessMm = 0;  // L0, before the test
   float impactedDiameterMm = 0;
   float impactedLengthMm = 0;
