@@ -81,6 +81,7 @@ TEST_F(AppTest, MenusSwitchWithTheActiveDocument) {
       MenuText(f),
       (std::vector<std::string>{
           "文件(&F): 打开Tek文件(&T)... | 保存工程曲线(.DT3) | 保存真实曲线(.DT4) | "
+          "Export plot... | "
           "打开参数文件... | 保存参数文件(&R)... | 关闭(&C) | - | - | 最近文件 | - | 退出(&X) |",
           "查看(&V): 工具栏(&T) | 状态栏(&S) | 压杆(&P) | 图像(&G) |",
           "参数(&O): 结果计算(&C)... | 桥/应变仪/应变片参数(&P)... | 图像(&G)... | "
