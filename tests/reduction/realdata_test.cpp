@@ -1,4 +1,4 @@
-// The window methods and the compute models on real recordings (see /work/shared/realdata/README):
+// The window methods and the compute models on real recordings (see tests/data/realdata/README.md):
 // 8-bit quantisation, noise and pulses of thousands of samples.
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@
 namespace velk {
 namespace {
 
-const char* const kRealData = "/work/shared/realdata/";
+const char* const kRealData = VELK_TEST_DATA "/realdata/";
 
 struct Case {
   const char* name;
