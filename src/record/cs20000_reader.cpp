@@ -53,16 +53,8 @@ int Cs20000Reader::Read(CVelkDoc& doc, Interaction& ui) {
     }
     // Positions between the last sample and the capacity got no value from the file: zero.
     const std::int64_t pointCount = capacity - m_in.incidentStart;
-    if (pointCount < 0) {
-      ui.ShowMessage(kAllocFault);
-      return kReadFailed;
-    }
-    if (pointCount == 0) {
-      ui.ShowMessage(kNoData, {m_in.incidentPath});
-      return kReadFailed;
-    }
     return InstallChannels(doc, ui, std::move(channel[0]), std::move(channel[1]), pointCount,
-                           kCs20000Source);
+                           kCs20000Source, m_in.incidentPath);
   } catch (const std::bad_alloc&) {
     ui.ShowMessage(kAllocFault);
     return kReadFailed;

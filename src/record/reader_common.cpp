@@ -14,10 +14,14 @@ namespace velk {
 
 int InstallChannels(CVelkDoc& doc, Interaction& ui, std::vector<double> incident,
                     std::vector<double> transmitted, std::int64_t pointCount,
-                    std::uint32_t sourceFlag) {
+                    std::uint32_t sourceFlag, const std::string& dataPath) {
   // The smoothed waves hold one more than the point count, which must still be an int.
   if (pointCount < 0 || pointCount > INT_MAX - 1) {
     ui.ShowMessage(kAllocFault);
+    return kReadFailed;
+  }
+  if (pointCount == 0) {
+    ui.ShowMessage(kNoData, {dataPath});
     return kReadFailed;
   }
   try {

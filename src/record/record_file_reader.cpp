@@ -36,10 +36,6 @@ int RecordFileReader::Read(CVelkDoc& doc, Interaction& ui) {
 
     const std::size_t n = values.size();
     const std::size_t points = (n + 1) / 2;
-    if (points == 0) {
-      ui.ShowMessage(kNoData, {m_path});
-      return kReadFailed;
-    }
     // The incident channel is the first half; with an odd count the transmitted channel's last
     // position has no reading and stays 0.
     std::vector<double> transmitted;
@@ -47,7 +43,7 @@ int RecordFileReader::Read(CVelkDoc& doc, Interaction& ui) {
     transmitted.assign(values.begin() + static_cast<std::ptrdiff_t>(points), values.end());
     values.resize(points);
     return InstallChannels(doc, ui, std::move(values), std::move(transmitted),
-                           static_cast<std::int64_t>(points), kRecordFileSource);
+                           static_cast<std::int64_t>(points), kRecordFileSource, m_path);
   } catch (const std::bad_alloc&) {
     ui.ShowMessage(kAllocFault);
     return kReadFailed;

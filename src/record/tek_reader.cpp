@@ -88,16 +88,8 @@ int TektronixReader::Read(CVelkDoc& doc, Interaction& ui) {
     // The point count follows the transmitted file's length less the incident start point;
     // InstallChannels pads or cuts both channels to it.
     const std::int64_t pointCount = length[1] - m_in.incidentStart;
-    if (pointCount < 0) {
-      ui.ShowMessage(kAllocFault);
-      return kReadFailed;
-    }
-    if (pointCount == 0) {
-      ui.ShowMessage(kNoData, {m_in.transmittedPath});
-      return kReadFailed;
-    }
     return InstallChannels(doc, ui, std::move(channel[0]), std::move(channel[1]), pointCount,
-                           kTektronixSource);
+                           kTektronixSource, m_in.transmittedPath);
   } catch (const std::bad_alloc&) {
     ui.ShowMessage(kAllocFault);
     return kReadFailed;

@@ -438,7 +438,8 @@ TEST(InstallChannels, PointCountsNoArrayCanHoldAreAllocFaults) {
   // The smoothed waves hold one more than the point count, which must stay an int.
   for (std::int64_t n : {std::int64_t{-1}, std::int64_t{INT_MAX}, std::int64_t{1} << 40}) {
     Fixture f;
-    EXPECT_EQ(InstallChannels(f.doc, f.ui, {1.0}, {2.0}, n, kTektronixSource), kReadFailed) << n;
+    EXPECT_EQ(InstallChannels(f.doc, f.ui, {1.0}, {2.0}, n, kTektronixSource, "t"), kReadFailed)
+        << n;
     EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Alloc memory fault"});
     f.ExpectUntouched();
   }
