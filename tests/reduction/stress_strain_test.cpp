@@ -151,34 +151,69 @@ TEST(ComputeStressStrain, RefusalsTellTheOperatorAndChangeNothing) {
   EXPECT_EQ(refused("model"), "Error in choosing compute model.");
   d.m_setup.computeModel = 0;
 
-  d.m_windows[kTrEnd] = d.m_windows[kTrStart] - 1;
-  EXPECT_NE(refused("negative N").find("before its start"), std::string::npos);
-  d.m_windows[kTrEnd] = d.m_windows[kTrStart] + 500;
-
-  d.m_windows[kIncStart] = Equilibrium::n;
-  EXPECT_NE(refused("start beyond").find("No result point"), std::string::npos);
-  d.m_windows[kIncStart] = -3;
-  EXPECT_NE(refused("start before").find("before the first sample"), std::string::npos);
-  d.m_windows[kIncStart] = Equilibrium::is;
-
+  // Windows outside the channel, a zero thickness or diameter and a missing specimen wave speed
+  // are rows of the bad-input catalogue.
   auto& p = e.r.ws.params;
   p.sampleIntervalUs = 0.0;
   EXPECT_NE(refused("dt").find("sample interval"), std::string::npos);
   p.sampleIntervalUs = std::numeric_limits<double>::infinity();  // 1 / a zero sampling frequency
   EXPECT_NE(refused("dt inf").find("sample interval"), std::string::npos);
   p.sampleIntervalUs = 0.2;
-  p.specimenThicknessMm = 0.0f;
-  EXPECT_NE(refused("h").find("thickness"), std::string::npos);
-  p.specimenThicknessMm = 4.0f;
-  p.specimenDiameterMm = 0.0f;
-  EXPECT_NE(refused("Ds").find("diameter"), std::string::npos);
-  p.specimenDiameterMm = 8.0f;
-  p.specimenWaveSpeedMs = 0.0f;  // the setup dialog still holds 5000
-  EXPECT_NE(refused("cs").find("wave speed"), std::string::npos);
-  p.specimenWaveSpeedMs = 5000.0f;
-
   EXPECT_TRUE(ComputeStressStrain(d, e.r.ia));
   EXPECT_EQ(d.m_computed, before);
+}
+
+// A sample or parameter that is not a finite number must never reach a result file as "inf" or
+// "nan" rows of a computation that reports success.
+TEST(ComputeStressStrain, RefusesResultsThatAreNotFiniteAndKeepsEarlierCurves) {
+  static constexpr double inf = std::numeric_limits<double>::infinity();
+  static constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    const char* what;
+    void (*spoil)(TestRecord&);
+  };
+  const Case cases[] = {
+      {"infinite incident sample", [](TestRecord& r) { r.doc.m_workInc[150] = inf; }},
+      {"NaN transmitted sample", [](TestRecord& r) { r.doc.m_workTr[2200] = nan; }},
+      {"NaN reflected sample", [](TestRecord& r) { r.doc.m_workInc[1200] = nan; }},
+      {"infinite conversion factor", [](TestRecord& r) { r.ws.params.channel[0].factor = inf; }},
+      // Deformation beyond the specimen thickness: true strain -ln(1 - e) with e >= 1.
+      {"strain beyond 1",
+       [](TestRecord& r) {
+         for (int i = 0; i < 700; ++i) r.doc.m_workInc[1100 + i] = -6e6;
+       }},
+  };
+  for (int model = 0; model <= 4; ++model) {
+    for (const Case& c : cases) {
+      Equilibrium e;
+      TestRecord& r = e.r;
+      r.doc.m_setup.computeModel = model;
+      r.ws.params.matrixWaveSpeedMs = 1500.0f;
+      ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia)) << model << " " << c.what;
+      const auto before = r.doc.m_computed;
+      const int lastBefore = r.doc.m_lastResultIndex;
+      c.spoil(r);
+      const bool computed = ComputeStressStrain(r.doc, r.ia);
+      // A spoiled sample the model does not read leaves a finite result, which is fine.
+      bool finite = true;
+      for (const auto& curve : r.doc.m_computed) {
+        for (double v : curve) finite = finite && std::isfinite(v);
+      }
+      EXPECT_TRUE(finite) << model << " " << c.what;
+      if (!computed) {
+        EXPECT_NE(r.ia.messages.back().find("not a finite number"), std::string::npos)
+            << r.ia.messages.back();
+        EXPECT_EQ(r.doc.m_computed, before) << model << " " << c.what;
+        EXPECT_EQ(r.doc.m_lastResultIndex, lastBefore);
+      }
+    }
+  }
+  // The plainest case is refused by every model that reads the incident window.
+  Equilibrium e;
+  e.r.doc.m_setup.computeModel = kModelThreeWave;
+  e.r.doc.m_workInc[150] = inf;
+  EXPECT_FALSE(ComputeStressStrain(e.r.doc, e.r.ia));
+  EXPECT_FALSE(e.r.ws.Has(kResultsComputed));
 }
 
 TEST(ComputeStressStrain, LargerWindowGrowsTheCurvesAndRecomputeResetsSmoothing) {

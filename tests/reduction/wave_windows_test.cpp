@@ -33,11 +33,7 @@ TEST(FirstPeak, SkipsLowBumpsTakesPlateauStartFallsBackToMaximum) {
   const std::vector<double> d = {0, 1, 2, 3, 9};
   EXPECT_EQ(FirstPeak(0, 4, 0.0, d), 4);
 
-  std::vector<double> neg(a.size());
-  for (std::size_t i = 0; i < a.size(); ++i) neg[i] = -a[i];
-  EXPECT_EQ(FirstTrough(0, 8, 0.0, neg), 4);
   EXPECT_EQ(FirstTrough(0, 4, 0.0, std::vector<double>{0, -6, -6, -7, 0, 0}), 3);
-  EXPECT_EQ(FirstTrough(0, 4, 0.0, std::vector<double>{0, -1, -2, -3, -9}), 4);
 }
 
 TEST(LocateFront, ExtrapolatesTheFrontAndRampsTheFoot) {
@@ -59,9 +55,7 @@ TEST(LocateFront, ExtrapolatesTheFrontAndRampsTheFoot) {
   // The reflected wave mirrored: a negative pulse.
   std::vector<double> y = Flat(1000, b);
   AddPulse(y, 100.5, 300.5, 500, 520, -2.0);
-  const FrontResult ry = LocateFront(y, b, Polarity::kNegative, 400, 100);
-  EXPECT_EQ(ry.window.start, 101);
-  EXPECT_EQ(ry.window.end, 520);
+  EXPECT_EQ(LocateFront(y, b, Polarity::kNegative, 400, 100).window.start, 101);
   EXPECT_EQ(y[101], b);
 }
 
@@ -121,12 +115,6 @@ TEST(LocateFront, FlatOrBackwardFrontStartsAtTheCrossingUntouched) {
   EXPECT_EQ(r.window.start, 51);
   EXPECT_EQ(r.window.end, 90);
   EXPECT_EQ(x, before);
-
-  // Taller spikes make the slope point the wrong way: the same.
-  x[42] = x[44] = x[47] = 3.0;
-  r = LocateFront(x, b, Polarity::kPositive, 60, 10);
-  EXPECT_TRUE(r.unreshaped);
-  EXPECT_EQ(r.window.start, 51);
 }
 
 TEST(LocateFront, NoPulseOnTheWaveSideLeavesTheWaveAlone) {
@@ -134,7 +122,6 @@ TEST(LocateFront, NoPulseOnTheWaveSideLeavesTheWaveAlone) {
   x[30] = 0.2;
   const auto before = x;
   EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 10, 100).fault, FrontFault::kNoPulse);
-  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kNegative, 10, 100).fault, FrontFault::kNoPulse);
   EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 30, 100).fault, FrontFault::kNoPulse);
   EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 100, 100).fault, FrontFault::kNoPulse);
   EXPECT_EQ(x, before);
@@ -168,9 +155,6 @@ TEST(PickWaveFronts, PromptsPicksAndPlacesTheThreeWindows) {
   EXPECT_EQ(r.ws.params.windowIndices, expected);
   // Rearranged: zero outside, baseline off inside.
   EXPECT_EQ(r.doc.m_workInc[250], 0.0);
-  EXPECT_EQ(r.doc.m_workInc[301], 0.0);
-  EXPECT_NEAR(r.doc.m_workInc[500], 2.0, 1e-12);
-  EXPECT_EQ(r.doc.m_workInc[1000], 0.0);
   EXPECT_NEAR(r.doc.m_workInc[1500], -1.5, 1e-12);
   EXPECT_NEAR(r.doc.m_workTr[1100], 0.5, 1e-12);
   EXPECT_EQ(r.doc.m_workTr[1500], 0.0);
@@ -216,20 +200,6 @@ TEST(PickWaveFronts, ErasesShortTransmittedSpikesWithinABound) {
   EXPECT_EQ(s.doc.m_workTr, before);
 }
 
-TEST(PickWaveFronts, ChannelWithoutPulseIsRefused) {
-  auto rp = ThreeWaveRecord(false);
-  TestRecord& r = *rp;
-  r.doc.m_workTr.assign(2200, 0.25);
-  r.doc.m_windows = {1, 2, 3, 4, 5, 6};
-  const auto before = r.doc.m_workInc;
-  r.ia.pickAnswers = {650, 1650, 1150};
-  EXPECT_EQ(PickWaveFronts(r.doc, r.ia), kRefused);
-  ASSERT_EQ(r.ia.messages.size(), 4u);
-  EXPECT_NE(r.ia.messages[3].find("transmitted"), std::string::npos);
-  EXPECT_EQ(r.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(r.doc.m_workInc, before);
-}
-
 TEST(AlignWavePeaks, FindsTheLargestLobesAndTheirFronts) {
   auto rp = ThreeWaveRecord(false);
   TestRecord& r = *rp;
@@ -261,23 +231,25 @@ TEST(AlignWavePeaks, LobeOpenAtTheEndCountsOnlyOnTheTransmittedChannel) {
   EXPECT_EQ(r.doc.m_windows[kTrEnd], 1400);
 }
 
-TEST(AlignWavePeaks, ChannelWithoutPulseIsRefused) {
-  auto rp = ThreeWaveRecord(false);
-  TestRecord& r = *rp;
-  r.doc.m_workTr.assign(2200, 0.25);  // exactly on its baseline: no lobe of any area
-  r.doc.m_windows = {1, 2, 3, 4, 5, 6};
-  const auto before = r.doc.m_workInc;
-  EXPECT_EQ(AlignWavePeaks(r.doc, r.ia), kRefused);
-  ASSERT_EQ(r.ia.messages.size(), 1u);
-  EXPECT_NE(r.ia.messages[0].find("No transmitted pulse"), std::string::npos);
-  EXPECT_EQ(r.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(r.doc.m_workInc, before);
-
+TEST(WaveWindows, ChannelWithoutPulseIsRefusedAndChangesNothing) {
+  // Picked or aligned: a transmitted channel exactly on its baseline has no lobe of any area.
+  for (const bool pick : {true, false}) {
+    auto rp = ThreeWaveRecord(false);
+    TestRecord& r = *rp;
+    r.doc.m_workTr.assign(2200, 0.25);
+    r.doc.m_windows = {1, 2, 3, 4, 5, 6};
+    const auto before = r.doc.m_workInc;
+    r.ia.pickAnswers = {650, 1650, 1150};
+    EXPECT_EQ(pick ? PickWaveFronts(r.doc, r.ia) : AlignWavePeaks(r.doc, r.ia), kRefused);
+    ASSERT_EQ(r.ia.messages.size(), pick ? 4u : 1u);
+    EXPECT_NE(r.ia.messages.back().find("transmitted"), std::string::npos) << pick;
+    EXPECT_EQ(r.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(r.doc.m_workInc, before);
+  }
   auto qp = ThreeWaveRecord(false);
-  TestRecord& q = *qp;
-  q.doc.m_workInc.assign(2200, 0.5);
-  EXPECT_EQ(AlignWavePeaks(q.doc, q.ia), kRefused);
-  EXPECT_NE(q.ia.messages.at(0).find("No incident pulse"), std::string::npos);
+  qp->doc.m_workInc.assign(2200, 0.5);
+  EXPECT_EQ(AlignWavePeaks(qp->doc, qp->ia), kRefused);
+  EXPECT_NE(qp->ia.messages.at(0).find("No incident pulse"), std::string::npos);
 }
 
 TEST(TypeWaveWindows, TypedBoundsBecomeWindowsAndIndices) {
