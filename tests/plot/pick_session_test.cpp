@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "plot_fixture.h"
-#include "record/scripted_interaction.h"
 
 namespace velk {
 namespace {
@@ -36,16 +35,14 @@ TEST(PickSession, StepsAlongTheCurveWithinItsLimitsAndAcceptsTheShownIndex) {
   EXPECT_EQ(s.cursorY(), 430 - 11);
   EXPECT_FALSE(s.readout()) << "no read-out before a key";
 
-  // R stops one short of the last index; full stop stops 11 short.
+  // R stops one short of the last index, full stop (ten at a time) 11 short; comma steps back ten.
   Press(s, kKeyR, 300);
   EXPECT_EQ(s.index(), 199);
   Press(s, kKeyComma, 100);
   EXPECT_EQ(s.index(), 9);
-  Press(s, kKeyL, 100);
-  EXPECT_EQ(s.index(), 0);
   Press(s, kKeyFullStop, 100);
-  EXPECT_EQ(s.index(), 190);
-  Press(s, kKeyL, 89);
+  EXPECT_EQ(s.index(), 189);
+  Press(s, kKeyL, 88);
   EXPECT_EQ(s.index(), 101);
   EXPECT_EQ(s.cursorX(), 60 + 303 - 11);
   EXPECT_EQ(s.cursorY(), 278 - 11);  // py(151.5) = 278.5
@@ -169,23 +166,14 @@ TEST(PickSession, RawWavesOfRecordFilesReadAsIntegersAndTwoChannelsCannotBePicke
   EXPECT_FALSE(empty.Begin(kMetrics)) << "nothing to pick on an empty wave";
 }
 
-TEST(PickSession, ScriptedPicksStoreTheValueOfTheShownCurve) {
+TEST(PickSession, PickedValuesComeOnlyFromInsideTheCurve) {
   PlotFixture f;
   HistoryCurve(f);
-  ScriptedInteraction ui;
-  ui.pickAnswers = {10, 500, std::nullopt};
-  f.doc.m_view = &f.vm;
-  EXPECT_EQ(ui.PickPoint(f.doc), kDone);
-  EXPECT_EQ(f.doc.m_pickedIndex, 10);
+  EXPECT_TRUE(PickValueAt(f.vm, 10));
   EXPECT_EQ(f.doc.m_pickedValue, 15);
-  EXPECT_EQ(ui.PickPoint(f.doc), kDone);
-  EXPECT_EQ(f.doc.m_pickedIndex, 500) << "the caller decides about points off the curve";
-  EXPECT_EQ(f.doc.m_pickedValue, 0);
-  EXPECT_EQ(ui.PickPoint(f.doc), kCancelled);
   EXPECT_FALSE(PickValueAt(f.vm, -1));
   f.doc.m_lastResultIndex = 50;
   EXPECT_FALSE(PickValueAt(f.vm, 51)) << "beyond the last result index";
-  f.doc.m_view = nullptr;
 }
 
 }  // namespace
