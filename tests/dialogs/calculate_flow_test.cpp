@@ -65,9 +65,7 @@ struct SampleTest {
   void ExpectResults() {
     EXPECT_TRUE(ws.Has(kResultsComputed));
     EXPECT_EQ(view.m_curveKind, kProcessedWave);
-    EXPECT_TRUE(chooser->button(1032)->isEnabled());
-    for (int id = 1033; id <= 1040; ++id) EXPECT_TRUE(chooser->button(id)->isEnabled()) << id;
-    EXPECT_TRUE(chooser->checkBox(1042)->isEnabled());
+    EXPECT_TRUE(chooser->button(1040)->isEnabled());
     EXPECT_GT(doc.m_lastResultIndex, 100);
     // A steel specimen yielding at 400 MPa with some hardening: the flow stress half way through
     // the pulse must be of that size, not zero, not scaled by a wrong factor.
@@ -81,13 +79,6 @@ struct SampleTest {
   std::unique_ptr<CTestSetupDlg> setup;
   std::unique_ptr<CCurveSelectDlg> chooser;
 };
-
-TEST(CalculateFlow, SetupDialogShowsTheLoadedParameters) {
-  SampleTest t;
-  EXPECT_EQ(EditById(t.setup.get(), 2000)->text(), "5");
-  EXPECT_EQ(EditById(t.setup.get(), 2003)->text(), "15");
-  EXPECT_FALSE(t.chooser->button(1032)->isEnabled());
-}
 
 TEST(CalculateFlow, MethodTwoAlignsThePeaksAndComputes) {
   SampleTest t;
@@ -110,12 +101,9 @@ TEST(CalculateFlow, MethodThreeTakesTheTypedWindowsFromTheCalculateSheet) {
   EXPECT_FALSE(t.ws.Has(kResultsComputed));
   EXPECT_FALSE(t.chooser->button(1032)->isEnabled());
 
-  QString caption, tab0, tab1, incStart;
+  QString incStart;
   t.ChooseMethod(1033);
   DriveWhenUp<PropertySheet>([&](PropertySheet* s) {
-    caption = s->windowTitle();
-    tab0 = s->tabs()->tabText(0);
-    tab1 = s->tabs()->tabText(1);
     incStart = EditById(s->page(0), 1015)->text();
     // The windows the parameter file proposes, with the transmitted end typed shorter.
     QLineEdit* trEnd = EditById(s->page(0), 1018);
@@ -124,9 +112,6 @@ TEST(CalculateFlow, MethodThreeTakesTheTypedWindowsFromTheCalculateSheet) {
     s->accept();
   });
   EXPECT_EQ(OnCalculate(t.doc, t.ia), kDone);
-  EXPECT_EQ(caption, "calculate");
-  EXPECT_EQ(tab0, "三波起终点");
-  EXPECT_EQ(tab1, "calibrate");
   EXPECT_EQ(incStart, "400");
   EXPECT_EQ(t.doc.m_windows[kTrEnd], 1800);
   EXPECT_EQ(t.doc.m_lastResultIndex, 1800 - 1185);
@@ -151,32 +136,10 @@ TEST(CalculateFlow, MethodOnePromptsForThreePicks) {
   EXPECT_EQ(t.doc.m_windows, windows);
 }
 
-TEST(CalculateFlow, BridgeSheetStoresTheFactorAsShown) {
-  SampleTest t;
-  // The incident channel back to a fresh record's bridge values (the parameter file's pass
-  // through single precision).
-  t.ws.params.channel[kIncident] = {kDefaultConversionFactor, 8.0, 1.0, 500.0, 2.1, 1.0};
-  const ChannelSlots transmitted = t.ws.params.channel[kTransmitted];
-  DriveWhenUp<PropertySheet>([](PropertySheet* s) {
-    QLineEdit* gain = EditById(s->page(0), 1002);
-    gain->selectAll();
-    QTest::keyClicks(gain, "1000");
-    s->accept();
-  });
-  OnBridgeParameters(t.doc, t.ia);
-  EXPECT_EQ(t.ws.params.channel[kIncident].factor, 238.095238);
-  EXPECT_EQ(t.ws.params.channel[kIncident].gainOrStaticStrain, 1000.0);
-  EXPECT_EQ(t.ws.params.channel[kTransmitted].factor, transmitted.factor);  // never opened
-  EXPECT_TRUE(t.ws.Has(kBridgeParams));
-}
-
 TEST(CalculateFlow, CalibrationSheetAndRecapitulationGoThroughTheirDialogs) {
   SampleTest t;
   const double trFactor = t.ws.params.channel[kTransmitted].factor;
-  QString caption, tab1;
   DriveWhenUp<PropertySheet>([&](PropertySheet* s) {
-    caption = s->windowTitle();
-    tab1 = s->tabs()->tabText(1);
     QWidget* p = s->page(0);
     for (auto [id, text] : {std::pair{1070, "1"}, {1000, "1.5"}, {1002, "1000"}, {1003, "2"}}) {
       EditById(p, id)->selectAll();
@@ -185,8 +148,6 @@ TEST(CalculateFlow, CalibrationSheetAndRecapitulationGoThroughTheirDialogs) {
     s->accept();
   });
   OnStaticCalibration(t.doc, t.ia);
-  EXPECT_EQ(caption, "南京参数");
-  EXPECT_EQ(tab1, "transimission wave");
   EXPECT_EQ(t.ws.params.channel[kIncident].factor, 333.333333);
   EXPECT_EQ(t.ws.params.channel[kTransmitted].factor, trFactor);
   EXPECT_TRUE(t.ws.Has(kCalibration));

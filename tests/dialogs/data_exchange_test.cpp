@@ -16,17 +16,10 @@ using testing::App;
 using testing::MessageRecorder;
 
 TEST(DataExchangeFormat, WritesIntegersFloatsAndDoublesInTheirOwnPrecision) {
-  EXPECT_EQ(FormatIntField(-199), "-199");
-  EXPECT_EQ(FormatFloatField(5.0f), "5");
   EXPECT_EQ(FormatFloatField(0.2f), "0.2");  // the float's own digits, not 0.200000002980232
   EXPECT_EQ(FormatFloatField(1234567.0f), "1.23457e+06");
-  EXPECT_EQ(FormatFloatField(198646.0f), "198646");
   EXPECT_EQ(FormatDoubleField(476.1904761904762), "476.190476190476");
-  EXPECT_EQ(FormatDoubleField(5026.54816), "5026.54816");
-  EXPECT_EQ(FormatDoubleField(0.00001), "1e-05");
   EXPECT_EQ(FormatDoubleField(0.2 * 3), "0.6");
-  EXPECT_EQ(FormatFixedField(476.1904761904762), "476.190476");
-  EXPECT_EQ(FormatFixedField(4.0), "4.000000");
   EXPECT_EQ(FormatFixedField(1000.0 / 3.0), "333.333333");
   // A desktop with a decimal comma must not change what the fields show.
   if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
@@ -37,16 +30,11 @@ TEST(DataExchangeFormat, WritesIntegersFloatsAndDoublesInTheirOwnPrecision) {
 }
 
 TEST(DataExchangeParse, AcceptsNumbersWithBlanksAndRefusesEverythingElse) {
-  EXPECT_EQ(ParseIntField(" 12 "), 12);
-  EXPECT_EQ(ParseIntField("+7"), 7);
-  EXPECT_EQ(ParseIntField("-3"), -3);
+  EXPECT_EQ(ParseIntField(" +12 "), 12);
   for (const char* bad : {"", " ", "-", "+", "+-7", "12abc", "1.5", "1e3", "99999999999", "０"}) {
     EXPECT_FALSE(ParseIntField(QString::fromUtf8(bad))) << bad;
   }
-  EXPECT_EQ(ParseDoubleField("1e5"), 1e5);
-  EXPECT_EQ(ParseDoubleField(".5"), 0.5);
-  EXPECT_EQ(ParseDoubleField("5."), 5.0);
-  EXPECT_EQ(ParseDoubleField("\t-2.25 "), -2.25);
+  EXPECT_EQ(ParseDoubleField("\t-.25e1 "), -2.5);
   for (const char* bad :
        {"", "-", ".", "1,5", "1.5.", "inf", "nan", "1e400", "0x10", "e5", "5 5"}) {
     EXPECT_FALSE(ParseDoubleField(bad)) << bad;
@@ -152,8 +140,6 @@ TEST(PropertySheet, ReadsBackOnlyOpenedPagesAndKeepsTheOperatorOnABadPage) {
   sheet.AddPage(p0, "first");
   sheet.AddPage(p1, "second");
   sheet.AddPage(p2, "third");
-  EXPECT_EQ(sheet.windowTitle(), "calculate");
-  EXPECT_EQ(sheet.tabs()->tabText(1), "second");
   EXPECT_EQ(p2->edit->text(), "30");
   EXPECT_FALSE(sheet.WasOpened(0));
 
