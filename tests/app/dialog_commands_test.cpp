@@ -51,24 +51,17 @@ TEST_F(DialogCommands, CalculateEnablesRecomputeAndRecomputeRepeatsTheResults) {
 TEST_F(DialogCommands, SheetsAndTheirFlagsFollowTheirCommands) {
   OpenSample();
   ui.sheetAnswers.push_back([](Sheet& s) {
-    EXPECT_EQ(s.caption, "南京参数");
     s.pages[0].opened = true;
     return true;
   });
   EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kStaticCalibration));
   EXPECT_TRUE(State(cmd::kStaticCalibration).checked);
   EXPECT_FALSE(State(cmd::kBridgeParameters).checked);
-  ui.sheetAnswers.push_back([](Sheet& s) {
-    EXPECT_EQ(s.caption, "parameter");
-    return false;  // cancelled: flags unchanged
-  });
+  ui.sheetAnswers.push_back([](Sheet&) { return false; });  // cancelled: flags unchanged
   EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kBridgeParameters));
   EXPECT_TRUE(State(cmd::kStaticCalibration).checked);
   EXPECT_FALSE(State(cmd::kCs20000Calibration).checked);
-  ui.sheetAnswers.push_back([](Sheet& s) {
-    EXPECT_EQ(s.caption, "calculate");
-    return false;
-  });
+  ui.sheetAnswers.push_back([](Sheet&) { return false; });
   EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kResultSettings));
   ui.recapAnswers.push_back([](RecapFields& f) {
     f.strikeBarLengthMm = 250;
@@ -91,9 +84,24 @@ TEST_F(DialogCommands, SmoothCommandKeepsOneDialogAndIsCheckedWhileItExists) {
   EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kSmooth));
   EXPECT_EQ(app->ActiveRecord()->smoothDialog(), first);
 
-  QTest::mouseClick(first->findChild<QPushButton*>("1"), Qt::LeftButton);
+  // Letters cannot be typed; Enter presses "光滑".
+  first->smoothingPoints()->selectAll();
+  QTest::keyClicks(first->smoothingPoints(), "x5");
+  EXPECT_EQ(first->smoothingPoints()->text(), "5");
+  QTest::keyClick(first->smoothingPoints(), Qt::Key_Return);
   EXPECT_TRUE(Doc().m_chooser.showSmoothedChecked);
   EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(LeadingDigitsValue(" 7x"), 7);
+  EXPECT_EQ(LeadingDigitsValue("99999999999"), 0);
+
+  // A result kind chosen in the chooser locks the total points; a wave kind unlocks them.
+  ui.methodAnswers = {5};
+  ASSERT_TRUE(app->mainFrame().SendCommand(cmd::kCalculate));
+  CCurveSelectDlg* chooser = app->ActiveRecord()->curveChooser();
+  chooser->button(1033)->click();
+  EXPECT_TRUE(first->totalPoints()->isReadOnly());
+  chooser->button(1031)->click();
+  EXPECT_FALSE(first->totalPoints()->isReadOnly());
 
   QTest::mouseClick(first->findChild<QPushButton*>("2"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
