@@ -42,13 +42,11 @@ TEST(ReducePlot, WritesTheWavePictureAtTheAskedSize) {
   EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(800, 300));
 }
 
-TEST(ReducePlot, RefusesBadKindsSizesFileTypesAndResultsThatDoNotExist) {
+TEST(ReducePlot, RefusesBadSizesAndComputesResultsBeforePlottingThem) {
   const std::string in1 = kTek + "T1_inc.txt", in2 = kTek + "T1_tr.txt";
+  // Unknown kinds and file types are rows of the bad-input catalogue.
   for (const auto& extra :
-       std::vector<std::vector<std::string>>{{"--plot", "2", "a.png"},
-                                             {"--plot", "13", "a.png"},
-                                             {"--plot", "x", "a.png"},
-                                             {"--plot", "3", "a.bmp"},
+       std::vector<std::vector<std::string>>{{"--plot", "x", "a.png"},
                                              {"--plot", "3"},
                                              {"--plot", "3", "a.png", "--size", "690"},
                                              {"--plot", "3", "a.png", "--size", "0x490"}}) {
@@ -62,9 +60,6 @@ TEST(ReducePlot, RefusesBadKindsSizesFileTypesAndResultsThatDoNotExist) {
   std::remove(curves.c_str());
   EXPECT_EQ(RunCli({"--tek", in1, in2, "--plot", "11", curves}, &err), kExitDone) << err;
   EXPECT_FALSE(QImage(QString::fromStdString(curves)).isNull());
-  EXPECT_EQ(RunCli({"--tek", in1, in2, "--plot", "3", "/nonexistent-dir/p.png"}, &err),
-            kExitFailed);
-  EXPECT_NE(err.find("/nonexistent-dir/p.png"), std::string::npos) << err;
 }
 
 }  // namespace
