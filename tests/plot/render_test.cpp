@@ -57,15 +57,9 @@ TEST(Render, EveryCurveKindHasTheAxesTicksAndLabelsWhereTheLayoutPutsThem) {
     EXPECT_FALSE(IsColour(img, 661, 430, kBlack));
     EXPECT_EQ(CountColour(img, 60, 30, 61, 431, kBlack), 401);
     EXPECT_FALSE(IsColour(img, 60, 29, kBlack));
-    // Major ticks: 5 pixels below the X axis, 4 left of the Y axis; minor ones 3 and 2.
+    // Major ticks: 5 pixels below the X axis, 4 left of the Y axis.
     EXPECT_EQ(CountColour(img, 60 + 120 * 3, 431, 61 + 120 * 3, 437, kBlack), 5);
     EXPECT_EQ(CountColour(img, 56, 30 + 80 * 3, 60, 31 + 80 * 3, kBlack), 4);
-    EXPECT_EQ(CountColour(img, 60 + 60 * 3, 431, 61 + 60 * 3, 437, kBlack), 3);
-    EXPECT_EQ(CountColour(img, 58, 30 + 40 * 3, 60, 31 + 40 * 3, kBlack), 2);
-    // Y labels start at x = 30, in a 16-pixel band from y = 26 + 80 i.
-    const int yLabel = LeftmostInk(img, 0, 56, 26 + 80 * 2, 42 + 80 * 2);
-    EXPECT_GE(yLabel, 30);
-    EXPECT_LE(yLabel, 33);
     // X labels hang from y = 440, shifted left of their tick by 2.5 pixels per character.
     const ScaleRecord& s = f.vm.Current();
     double v = s.xStart;
@@ -107,35 +101,11 @@ TEST(Render, YLabelsTruncateWithoutDecimalsAndUseTheAxisDecimalsOtherwise) {
   EXPECT_EQ(FormatLabel(-0.125, 2), "-0.12");  // printf rounds half to even on the binary value
   EXPECT_EQ(FormatLabel(1e300, 0), "2147483647");
   // Narrower than 90 pixels: a negative unit, the same rules.
-  const PlotMetrics small = MetricsForClient(80, 70);
-  EXPECT_EQ(small.tx, -1);
-  EXPECT_EQ(small.W, 50);
-  EXPECT_EQ(small.H, 10);
+  EXPECT_EQ(MetricsForClient(80, 70).tx, -1);
   PlotFixture f;
   FillAllKinds(f);
   f.vm.SelectCurve(kOriginalWave, 1, 0);
-  const QImage tiny = RenderPlotImage(f.vm, QSize(80, 70));
-  EXPECT_FALSE(tiny.isNull());
-}
-
-TEST(Render, TwoChannelDisplayDrawsBothRawWavesInTheirHalvesWithoutAxes) {
-  PlotFixture f;
-  std::vector<double> inc(101, 0.0), tr(101, 0.0);
-  inc[50] = 1.0;
-  tr[50] = 1.0;
-  f.Waves(inc, tr);
-  f.doc.m_shownWaves = 3;
-  f.vm.SelectCurve(kOriginalWave, 1, 1);
-  f.vm.m_scales[0] = ScaleRecord{0, 100, 100, 20, 0, -1, 1, 2, 0.4, 0};
-  // px(i) = 60 + 6 i; a value at Y start + Y range has py = 30, so 15 in the upper half and
-  // 15 + 245 in the lower one; 0 has py = 230.
-  const QImage img = RenderPlotImage(f.vm, kClient);
-  EXPECT_TRUE(IsColour(img, 360, 15, kRed));
-  EXPECT_TRUE(IsColour(img, 360, 260, kRed));
-  EXPECT_TRUE(IsColour(img, 120, 115, kRed));
-  EXPECT_TRUE(IsColour(img, 120, 360, kRed));
-  EXPECT_EQ(CountColour(img, 0, 0, 690, 490, kBlack), 0) << "no axes or labels";
-  EXPECT_EQ(CountColour(img, 0, 0, 690, 490, kBlue), 0) << "no smoothed curve or marks";
+  EXPECT_FALSE(RenderPlotImage(f.vm, QSize(80, 70)).isNull());
 }
 
 TEST(Render, BaselineMarksAndTextFollowTheShownChannel) {
@@ -173,22 +143,6 @@ TEST(Render, BaselineMarksAndTextFollowTheShownChannel) {
   EXPECT_EQ(CountColour(img, 120, 160, 121, 201, kBlue), 0);
   // px(500) = 360, py(-0.5) = 330.
   EXPECT_GT(CountColour(img, 360, 310, 361, 351, kBlue), 8);
-}
-
-TEST(Render, SmoothedOnlyShowsTheBlueCurveWithoutMarksOnWaveKindsToo) {
-  PlotFixture f;
-  FillAllKinds(f);
-  f.doc.m_smoothInc = f.doc.m_rawInc;
-  f.doc.m_smoothInc.push_back(0.0);
-  for (int kind : {kOriginalWave, kProcessedWave, kEngStressCurve, kEngStressStrain}) {
-    SCOPED_TRACE(kind);
-    f.doc.m_workInc = f.doc.m_rawInc;
-    f.vm.SelectCurve(kind, 0, 1);
-    const QImage img = RenderPlotImage(f.vm, kClient);
-    EXPECT_EQ(CountColour(img, 0, 0, 690, 490, kRed), 0);
-    EXPECT_GT(CountColour(img, 0, 0, 690, 490, kBlue), 50);
-    EXPECT_EQ(CountNonWhite(img, 160, 460, 690, 490), 0) << "no baseline text";
-  }
 }
 
 // Renders with and without the per-column reduction and requires identical pixels.
@@ -265,46 +219,6 @@ TEST(Render, ColumnReductionKeepsAtMostFourPointsPerColumnRun) {
   EXPECT_LE(reduced.size(), 4u * 601u);
   EXPECT_EQ(reduced.front(), all.front());
   EXPECT_EQ(reduced.back(), all.back());
-}
-
-TEST(Render, FittedPictureFillsTheTargetKeepingItsAspect) {
-  PlotFixture f;
-  FillAllKinds(f);
-  f.vm.SelectCurve(kEngStressCurve, 1, 0);
-  QImage page(1380 + 100, 980 + 400, QImage::Format_RGB32);
-  page.fill(Qt::white);
-  QPainter p(&page);
-  RenderOptions o;
-  o.cosmeticPens = false;
-  RenderPlotFitted(p, QRectF(50, 20, 1380, 980 + 400), kClient, f.vm, o);
-  p.end();
-  // Twice the client size: the X axis at y = 20 + 860 from x = 50 + 120 to 50 + 1320.
-  EXPECT_GT(CountColour(page, 50 + 125, 20 + 859, 50 + 1315, 20 + 862, kBlack), 2 * 1180);
-  EXPECT_EQ(CountColour(page, 50 + 1324, 20 + 850, page.width(), 20 + 870, kBlack), 0);
-  EXPECT_EQ(CountNonWhite(page, 0, 20 + 990, page.width(), page.height()), 0);
-}
-
-TEST(Render, PickCursorIsACircleWithAnAlternatingCrossHairAndXorsAway) {
-  const QImage& c = PickCursorImage();
-  ASSERT_EQ(c.size(), QSize(23, 23));
-  const QRgb yellow = 0xFFFF00, darkRed = 0x800000;
-  EXPECT_TRUE(IsColour(c, 0, 0, kBlack));
-  EXPECT_TRUE(IsColour(c, 0, 11, yellow));
-  EXPECT_TRUE(IsColour(c, 11, 11, yellow));
-  EXPECT_TRUE(IsColour(c, 12, 11, darkRed));
-
-  PlotFixture f;
-  FillAllKinds(f);
-  f.vm.SelectCurve(kOriginalWave, 1, 0);
-  const QImage before = RenderPlotImage(f.vm, kClient);
-  QImage img = before;
-  XorCursor(img, QPoint(-5, 100));  // partly outside
-  XorCursor(img, QPoint(300, 200));
-  EXPECT_NE(img, before);
-  EXPECT_TRUE(IsColour(img, 311, 211, 0x0000FF)) << "yellow over white";
-  XorCursor(img, QPoint(300, 200));
-  XorCursor(img, QPoint(-5, 100));
-  EXPECT_EQ(img, before);
 }
 
 }  // namespace

@@ -102,11 +102,6 @@ TEST(ViewPick, KeysStepAcceptAndCancelWithReadOutAndRestoredPane) {
   EXPECT_EQ(v.doc.m_pickedIndex, -77);
   EXPECT_EQ(v.coordinates.back(), "");
 
-  // Arrow keys on a history move the cursor 10 pixels; the index follows its centre.
-  r = v.Pick([&] { v.Keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Enter}); });
-  EXPECT_EQ(r, kDone);
-  EXPECT_EQ(v.doc.m_pickedIndex, 6);  // index(80) = trunc(20 * 200 / 600)
-
   // The check-curve command runs the same pick.
   QTimer::singleShot(0, v.view.get(), [&] {
     pickingSeen = v.view->isPicking();

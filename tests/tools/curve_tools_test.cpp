@@ -151,12 +151,6 @@ TEST(Straighten, RefusesCentresNearTheEndsAndFlatStrain) {
   EXPECT_EQ(f.r.ia.messages.back(), "Please select the engineering stress-strain curve");
 }
 
-}  // namespace
-}  // namespace velk
-
-namespace velk {
-namespace {
-
 TEST(AverageStrainRate, TextKeepsItsDecimalPointUnderADecimalCommaLocale) {
   CLocaleAfterwards restore;
   if (!UseDecimalCommaLocale()) GTEST_SKIP() << "no decimal-comma locale on this machine";

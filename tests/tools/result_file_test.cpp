@@ -79,7 +79,6 @@ TEST(ResultFile, DecimalCommaLocaleKeepsThePoint) {
 TEST(ResultFile, NamesAndWrittenFiles) {
   EXPECT_EQ(ResultFileName("/D/Tests/A12.DAT", 3), "/D/Tests/a12.DT3");
   EXPECT_EQ(ResultFileName("/c/tests/a.isf", 2), "/c/tests/a.isf.DT2");
-  EXPECT_EQ(ResultFileName("/c/t/B.Dat", 4), "/c/t/b.DT4");
 
   TempDir dir;
   ResultFixture f;
