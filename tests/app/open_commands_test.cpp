@@ -65,14 +65,9 @@ TEST_F(OpenTest, TektronixPairOpensOneTestWithItsFlagsAndStartPoints) {
   ASSERT_EQ(app->records().size(), 1u);
   EXPECT_FALSE(oldFrame);
   EXPECT_EQ(app->records().front()->doc().pointCount(), 500);
-  EXPECT_EQ(app->ws().flags, kWavesLoaded | kTektronixSource);
-}
 
-TEST_F(OpenTest, Cs20000PairSetsItsOwnFlag) {
-  const std::string inc = Write("a.cs", CsFile(300, 1.0));
-  const std::string tr = Write("b.cs", CsFile(300, 2.0));
-  OpenWaves(cmd::kOpenCs20000, {inc, tr});
-  ASSERT_EQ(app->records().size(), 1u);
+  // A CS20000 pair sets its own flag.
+  OpenWaves(cmd::kOpenCs20000, {Write("a.cs", CsFile(300, 1.0)), Write("b.cs", CsFile(300, 2.0))});
   EXPECT_EQ(app->ws().flags, kWavesLoaded | kCs20000Source);
   EXPECT_TRUE(ui.messages.empty());
 }
@@ -111,7 +106,7 @@ TEST_F(OpenTest, EachWayOfStoppingKeepsTheOpenTest) {
   EXPECT_EQ(app->ws().flags, flags);
 }
 
-TEST_F(OpenTest, RecordFileLoadsTheParameterFileBesideIt) {
+TEST_F(OpenTest, OpenCommandLoadsTheParameterFileBesideTheRecordFile) {
   // A name that differs from the derived one only in case is found.
   const std::string rec = Write("A1.DAT", RecordFile(300, 100, -100));
   Write("a1.PAT",
@@ -119,7 +114,10 @@ TEST_F(OpenTest, RecordFileLoadsTheParameterFileBesideIt) {
         "2.100000 1.000000 8.000000 500.000000 2.100000 1.000000 \n"
         "10.000000 5.000000 0.000000 0.000000 0.100000 3.000000 0.000000 \n"
         "1 2 3 4 5 6 \n");
-  app->OpenTestFile(QString::fromStdString(rec));
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kOpenRecord));  // cancelled
+  EXPECT_TRUE(app->records().empty());
+  ui.openAnswers.push_back(rec);
+  app->mainFrame().SendCommand(cmd::kOpenRecord);
   ASSERT_EQ(app->records().size(), 1u);
   EXPECT_EQ(app->ws().flags, kWavesLoaded | kRecordFileSource | kParamFileFound | kBridgeParams);
   EXPECT_EQ(app->ws().openedRecordPath, rec);
@@ -130,17 +128,6 @@ TEST_F(OpenTest, RecordFileLoadsTheParameterFileBesideIt) {
   EXPECT_FLOAT_EQ(app->ws().params.specimenDiameterMm, 10.0f);
   EXPECT_FLOAT_EQ(r.doc().m_setup.specimenDiameterMm, 10.0f);
   EXPECT_DOUBLE_EQ(r.doc().m_incBaseMean, 100.0);
-}
-
-TEST_F(OpenTest, OpenCommandAsksForTheRecordFile) {
-  const std::string rec = Write("S1.DAT", RecordFile(300, 1, 1));
-  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kOpenRecord));  // cancelled
-  EXPECT_TRUE(app->records().empty());
-  ui.openAnswers.push_back(rec);
-  app->mainFrame().SendCommand(cmd::kOpenRecord);
-  EXPECT_EQ(ui.prompts, (std::vector<std::string>{"打开", "打开"}));
-  ASSERT_EQ(app->records().size(), 1u);
-  EXPECT_EQ(app->ws().openedRecordPath, rec);
 }
 
 TEST_F(OpenTest, CommandLineAndDroppedFilesOpenWithoutTheTestFileSteps) {

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/dialog_commands.h"
 #include "app_fixture.h"
 
 namespace velk::testing {
@@ -33,59 +32,32 @@ TEST(QtInteraction, MessageBoxesAndPromptsLookAsTheOperatorKnowsThem) {
   Interaction& ui = app.interaction();
 
   QString text;
-  WithModal(
-      [&](QWidget& w) {
-        auto& box = dynamic_cast<QMessageBox&>(w);
-        text = box.text();
-        box.accept();
-      },
-      [&] { ui.ShowMessage("Open file %1 fault!", {"/d/%2.txt"}); });
+  WithModal([&](QWidget& w) { text = dynamic_cast<QMessageBox&>(w).text(); },
+            [&] { ui.ShowMessage("Open file %1 fault!", {"/d/%2.txt"}); });
   // The argument is put in once, even when it holds a place marker itself.
   EXPECT_EQ(text, QStringLiteral("Open file /d/%2.txt fault!"));
 
   QStringList filters;
   std::optional<std::string> answer = std::string("x");
-  WithModal(
-      [&](QWidget& w) {
-        auto& dlg = dynamic_cast<QFileDialog&>(w);
-        filters = dlg.nameFilters();
-        EXPECT_EQ(dlg.fileMode(), QFileDialog::ExistingFile);
-        dlg.reject();
-      },
-      [&] {
-        answer = ui.AskOpenPath("打开", {{"Velk file (*.isf)", "*.isf"}, {"所有文件 (*.*)", "*.*"}},
-                                std::string());
-      });
+  WithModal([&](QWidget& w) { filters = dynamic_cast<QFileDialog&>(w).nameFilters(); },
+            [&] {
+              answer = ui.AskOpenPath("打开",
+                                      {{"Velk file (*.isf)", "*.isf"}, {"所有文件 (*.*)", "*.*"}},
+                                      std::string());
+            });
   // Files without an extension must show under "所有文件".
   EXPECT_EQ(filters, (QStringList{"Velk file (*.isf)", "所有文件 (*)"}));
   EXPECT_FALSE(answer);
 
   QString suffix;
-  WithModal(
-      [&](QWidget& w) {
-        auto& dlg = dynamic_cast<QFileDialog&>(w);
-        suffix = dlg.defaultSuffix();
-        EXPECT_EQ(dlg.acceptMode(), QFileDialog::AcceptSave);
-        dlg.reject();
-      },
-      [&] {
-        answer = ui.AskSavePath("保存为", {{"输出文件 (*.DT3)", "*.DT3"}}, ".DT3", "");
-      });
+  WithModal([&](QWidget& w) { suffix = dynamic_cast<QFileDialog&>(w).defaultSuffix(); },
+            [&] {
+              answer = ui.AskSavePath("保存为", {{"输出文件 (*.DT3)", "*.DT3"}}, ".DT3", "");
+            });
   EXPECT_EQ(suffix, QStringLiteral("DT3"));
   EXPECT_FALSE(answer);
 
-  // Without a runner the modal dialogs answer "cancel"; a runner answers for them.
-  SetSheetRunner({});
-  SetMethodRunner({});
-  Sheet sheet;
-  EXPECT_FALSE(ui.RunSheet(sheet));
-  EXPECT_EQ(ui.ChooseWindowMethod(), kCancelled);
-  SetMethodRunner([](QWidget*) { return 5; });
-  EXPECT_EQ(ui.ChooseWindowMethod(), 5);
-  InstallDialogRunners();
-
-  ui.SetCoordinateText("X=1 Y=2  ");
-  EXPECT_EQ(app.mainFrame().coordinateText(), QStringLiteral("X=1 Y=2  "));
+  // An emptied coordinate read-out shows the pane's name again.
   ui.SetCoordinateText("");
   EXPECT_EQ(app.mainFrame().coordinateText(), QStringLiteral("coordinate"));
 }

