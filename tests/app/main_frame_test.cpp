@@ -70,15 +70,12 @@ TEST_F(AppTest, SetupAndChooserShowAndHideWithTheirCheckMarks) {
   ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(rec)));
   CMainFrame& f = app->mainFrame();
   RecordDocument& r = *app->records().front();
-  EXPECT_FALSE(Checked(f, cmd::kShowSetupDialog));
   f.SendCommand(cmd::kShowSetupDialog);
   EXPECT_TRUE(r.setupDialog()->isVisible());
   EXPECT_TRUE(Checked(f, cmd::kShowSetupDialog));
   f.SendCommand(cmd::kShowSetupDialog);
   EXPECT_FALSE(r.setupDialog()->isVisible());
   EXPECT_FALSE(Checked(f, cmd::kShowSetupDialog));
-  f.SendCommand(cmd::kShowCurveChooser);
-  EXPECT_TRUE(Checked(f, cmd::kShowCurveChooser));
   // Neither is a child of the main frame.
   EXPECT_EQ(r.setupDialog()->parentWidget(), nullptr);
   EXPECT_EQ(r.curveChooser()->parentWidget(), nullptr);

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
 #include "dialog_test_support.h"
-#include "dialogs/method_dlg.h"
 #include "dialogs/recap_dlg.h"
 #include "record/interaction.h"
 #include "record/velk_doc.h"
@@ -65,34 +63,6 @@ TEST(CParameter, ShowsTheFactorInFullUntilAnEditRecomputesItWithSixDecimals) {
   EXPECT_EQ(page.data().bridgeVoltage, 4.0);
 }
 
-TEST(CalibrationPages, RecomputeTheirFactorsByTheirOwnFormulas) {
-  App();
-  MessageRecorder rec;
-  StaticCalPage d;
-  d.bridgeVoltage = 2;
-  d.factor = 0;
-  d.height = 500;
-  d.staticStrain = 1000;
-  d.gaugeFactor = 2;
-  CNjParameter nj(d);
-  CCsParameter cs(d);
-  // Each page recomputes with its own formula: the CS20000 page does not use the bridge voltage,
-  // the static one does.
-  for (PropertyPage* p : {static_cast<PropertyPage*>(&nj), static_cast<PropertyPage*>(&cs)}) {
-    p->UpdateData(false);
-    TypeOver(EditById(p, 1070), "3");
-  }
-  EXPECT_EQ(EditById(&cs, 1004)->text(), "2.000000");
-  EXPECT_EQ(EditById(&nj, 1004)->text(), "3.000000");
-  // 1000 / 3 is stored as shown.
-  TypeOver(EditById(&nj, 1070), "1");
-  TypeOver(EditById(&nj, 1000), "1.5");
-  EXPECT_EQ(EditById(&nj, 1004)->text(), "333.333333");
-  ASSERT_TRUE(nj.UpdateData(true));
-  EXPECT_EQ(nj.data().factor, 333.333333);
-  EXPECT_TRUE(rec.messages.empty());
-}
-
 TEST(CScale, StepsAreAFifthOfTheRangeAndEveryFieldIsRewritten) {
   App();
   MessageRecorder rec;
@@ -108,27 +78,6 @@ TEST(CScale, StepsAreAFifthOfTheRangeAndEveryFieldIsRewritten) {
   ASSERT_TRUE(page.UpdateData(true));
   EXPECT_EQ(page.data().xEnd, 1.0);
   EXPECT_DOUBLE_EQ(page.data().xStep, 0.2);
-}
-
-TEST(RunPropertySheet, CancelAfterOpeningAndEditingChangesNothing) {
-  App();
-  MessageRecorder rec;
-  Sheet sheet{"parameter", {SheetPage{"a", DefaultBridge()}, SheetPage{"b", DefaultBridge()}}};
-  const Sheet before = sheet;
-  const bool ok = testing::WithModal(
-      [&](QWidget* modal) {
-        auto* s = qobject_cast<PropertySheet*>(modal);
-        ASSERT_NE(s, nullptr);
-        TypeOver(EditById(s->page(0), 1002), "1000");
-        s->tabs()->setCurrentIndex(1);
-        TypeOver(EditById(s->page(1), 1000), "4");
-        s->reject();
-      },
-      [&] { return RunPropertySheet(nullptr, sheet); });
-  EXPECT_FALSE(ok);
-  EXPECT_EQ(std::get<ParameterPage>(sheet.pages[1].data).arms, 1.0);
-  EXPECT_EQ(std::get<ParameterPage>(sheet.pages[0].data).gain,
-            std::get<ParameterPage>(before.pages[0].data).gain);
 }
 
 TEST(CRecapDlg, WritesEachFieldInItsPrecisionAndReadsBackInItsOrder) {
@@ -175,22 +124,6 @@ TEST(CRecapDlg, WritesEachFieldInItsPrecisionAndReadsBackInItsOrder) {
       },
       [&] { return RunRecapDialog(nullptr, h); }));
   EXPECT_EQ(h.trGain, 500.0);
-}
-
-TEST(CMethodDlg, ButtonsEndWithFourFiveSixAndClosingWithTwo) {
-  App();
-  for (int id : {1031, 1032, 1033}) {
-    const int code = testing::WithModal(
-        [id](QWidget* modal) {
-          ASSERT_NE(modal, nullptr);
-          modal->findChild<QPushButton*>(QString::number(id))->click();
-        },
-        [] { return ChooseWindowMethodDialog(nullptr); });
-    EXPECT_EQ(code, id - 1027);
-  }
-  EXPECT_EQ(testing::WithModal([](QWidget* modal) { modal->close(); },
-                               [] { return ChooseWindowMethodDialog(nullptr); }),
-            kCancelled);
 }
 
 }  // namespace

@@ -60,39 +60,6 @@ TEST(PickSession, StepsAlongTheCurveWithinItsLimitsAndAcceptsTheShownIndex) {
   EXPECT_EQ(f.doc.m_pickedValue, 7);
 }
 
-TEST(PickSession, ArrowKeysMoveTheCursorFreelyOnHistoriesOnly) {
-  PlotFixture f;
-  HistoryCurve(f, 400);  // the X axis runs to 400, the curve ends at 200
-  PickSession s(f.vm);
-  ASSERT_TRUE(s.Begin(kMetrics));
-  // px(i) = 60 + 1.5 i here; the cursor starts at (49, 419).
-  s.HandleKey(kKeyLeft);
-  EXPECT_EQ(s.cursorX(), 49) << "not beyond x = 70";
-  s.HandleKey(kKeyRight);
-  EXPECT_EQ(s.index(), 6);  // index(70) = trunc(10 * 400 / 600)
-  EXPECT_EQ(*s.readout(), "X=6 Y=9.000000  ");
-  Press(s, kKeyRight, 100);
-  EXPECT_EQ(s.cursorX(), 629);  // stops once cx >= W - 33
-  EXPECT_GT(s.index(), 200);
-  EXPECT_FALSE(s.readout()) << "off the curve the read-out stays";
-  // Enter off the curve stores nothing usable and keeps picking.
-  f.doc.m_pickedIndex = -5;
-  EXPECT_EQ(s.HandleKey(kKeyEnter), PickSession::Outcome::kRefused);
-  // Back onto the curve at its nearest end.
-  s.HandleKey(kKeyL);
-  EXPECT_EQ(s.index(), 200);
-  EXPECT_EQ(s.cursorX(), 60 + 300 - 11);
-  EXPECT_EQ(*s.readout(), "X=200 Y=300.000000  ");
-
-  // Stress-strain curves ignore the arrows.
-  f.vm.SelectCurve(kEngStressStrain, 1, 0);
-  PickSession xy(f.vm);
-  ASSERT_TRUE(xy.Begin(kMetrics));
-  const int cx = xy.cursorX();
-  xy.HandleKey(kKeyRight);
-  EXPECT_EQ(xy.cursorX(), cx);
-}
-
 TEST(PickSession, SmoothedCurveIsSteppedButTheValueComesFromTheUnsmoothedOne) {
   PlotFixture f;
   HistoryCurve(f);

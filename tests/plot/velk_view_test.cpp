@@ -159,14 +159,6 @@ TEST(ViewPick, EndsCancelledWhenTheViewLosesTheKeyboardOrIsHiddenClosedOrDestroy
     EXPECT_EQ(raw->PickPoint(), kCancelled);
     EXPECT_EQ(v.doc.m_view, nullptr);
   }
-  {
-    // The two-channel display has no point to pick.
-    ShownView v;
-    v.doc.m_shownWaves = 3;
-    v.view->model().SelectCurve(kOriginalWave, 1, 0);
-    EXPECT_EQ(v.view->PickPoint(), kCancelled);
-    EXPECT_FALSE(v.view->isPicking());
-  }
 }
 
 TEST(ViewPick, EndsCancelledWhenTheProgramQuits) {
