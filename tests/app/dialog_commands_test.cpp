@@ -46,23 +46,6 @@ TEST_F(DialogCommands, CalculateEnablesRecomputeAndRecomputeRepeatsTheResults) {
   EXPECT_EQ(Doc().m_computed, curves);
 }
 
-TEST_F(DialogCommands, SheetsAndTheirFlagsFollowTheirCommands) {
-  OpenSample();
-  ui.sheetAnswers.push_back([](Sheet& s) {
-    s.pages[0].opened = true;
-    return true;
-  });
-  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kStaticCalibration));
-  EXPECT_TRUE(State(cmd::kStaticCalibration).checked);
-  EXPECT_FALSE(State(cmd::kBridgeParameters).checked);
-  ui.recapAnswers.push_back([](RecapFields& f) {
-    f.strikeBarLengthMm = 250;
-    return true;
-  });
-  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kRecapitulation));
-  EXPECT_EQ(app->ws().params.strikeBarLengthMm, 250.0f);
-}
-
 TEST_F(DialogCommands, SmoothCommandKeepsOneDialogAndIsCheckedWhileItExists) {
   OpenSample();
   EXPECT_FALSE(State(cmd::kSmooth).checked);

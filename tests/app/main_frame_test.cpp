@@ -2,7 +2,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QToolBar>
 #include <set>
 
 #include "app/child_frame.h"
@@ -20,13 +19,6 @@ bool Enabled(CMainFrame& frame, int id) {
   const QList<QAction*> actions = frame.actionsFor(id);
   EXPECT_FALSE(actions.isEmpty()) << id;
   return !actions.isEmpty() && actions.first()->isEnabled();
-}
-
-bool Checked(CMainFrame& frame, int id) {
-  frame.UpdateCommandUI();
-  QAction* a = frame.toolBarAction(id);
-  if (!a) a = frame.actionsFor(id).value(0);
-  return a && a->isChecked();
 }
 
 TEST_F(AppTest, MenusAndCommandsFollowTheActiveDocument) {
@@ -63,25 +55,6 @@ TEST_F(AppTest, MenusAndCommandsFollowTheActiveDocument) {
   EXPECT_TRUE(f.SendCommand(cmd::kClose));
   EXPECT_TRUE(app->records().empty());
   EXPECT_EQ(f.currentMenuId(), 128);
-}
-
-TEST_F(AppTest, SetupAndChooserShowAndHideWithTheirCheckMarks) {
-  const std::string rec = Write("S1.DAT", RecordFile(300, 10, -10));
-  ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(rec)));
-  CMainFrame& f = app->mainFrame();
-  RecordDocument& r = *app->records().front();
-  f.SendCommand(cmd::kShowSetupDialog);
-  EXPECT_TRUE(r.setupDialog()->isVisible());
-  EXPECT_TRUE(Checked(f, cmd::kShowSetupDialog));
-  f.SendCommand(cmd::kShowSetupDialog);
-  EXPECT_FALSE(r.setupDialog()->isVisible());
-  EXPECT_FALSE(Checked(f, cmd::kShowSetupDialog));
-  // Neither is a child of the main frame.
-  EXPECT_EQ(r.setupDialog()->parentWidget(), nullptr);
-  EXPECT_EQ(r.curveChooser()->parentWidget(), nullptr);
-  // Every toolbar button has its picture.
-  for (QAction* a : f.toolBar().actions())
-    EXPECT_TRUE(a->isSeparator() || !a->icon().isNull()) << a->data().toInt();
 }
 
 TEST(CommandTable, EveryCommandHasOneEntry) {

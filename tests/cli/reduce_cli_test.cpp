@@ -163,29 +163,6 @@ TEST(ReduceCli, ParametersApplyAfterTheParameterFileInTheirOrder) {
   EXPECT_EQ(lines[1], "6.500000 3.000000 0.000000 0.000000 0.100000 12.500000 15.000000 ");
 }
 
-TEST(ReduceCli, RecordFileFindsTheParameterFileBesideItUnlessOneIsNamed) {
-  TempDir dir;
-  std::string lines;
-  for (int i = 0; i < 400; ++i) lines += i < 200 ? "612\n" : "500\n";
-  const std::string record = dir.Write("T1.DAT", lines);
-  // Written by hand with a capitalised name: found all the same.
-  dir.Write("T1.PAT",
-            "5065.000000 71420.000000 1256.637040 300.000000 250.000000 8.000000 500.000000 "
-            "2.100000 1.000000 8.000000 500.000000 2.100000 1.000000 \n"
-            "6.000000 3.000000 0.000000 0.000000 0.080000 0.000000 0.000000 \n1 2 3 4 5 6 \n");
-  const auto j = Reduce({"--record", record, "--json"}).Json();
-  EXPECT_EQ(j["flags"], kParamFileFound | kBridgeParams | kRecordFileSource | kWavesLoaded);
-  EXPECT_EQ(j["baseline_means"], nlohmann::json({100.0, -12.0}));
-  EXPECT_EQ(j["conversion_factors"], nlohmann::json({300.0, 250.0}));
-  EXPECT_EQ(j["window_indices"], nlohmann::json({1, 2, 3, 4, 5, 6}));
-
-  // A hand-picked parameter file replaces the found one's flag.
-  const std::string other = dir.Write("other.pat", "5122 198646 5026.54816\n\n9 9 9 9 9 9\n");
-  const auto k = Reduce({"--record", record, "--params", other, "--json"}).Json();
-  EXPECT_EQ(k["flags"], kHandPickedParams | kBridgeParams | kRecordFileSource | kWavesLoaded);
-  EXPECT_EQ(k["window_indices"], nlohmann::json({9, 9, 9, 9, 9, 9}));
-}
-
 TEST(ReduceCli, CurveToolsRunInCommandLineOrder) {
   const fs::path a = Dir() / "a.DT3", b = Dir() / "b.DT3", c = Dir() / "c.DT3";
   ASSERT_EQ(Reduce(Args("--demo --smooth 5 --cut 300 --dt3", {a.string()})).status, kExitDone);

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include "dialog_test_support.h"
-#include "dialogs/curve_select_dlg.h"
 #include "dialogs/test_setup_dlg.h"
 #include "plot/core/view_model.h"
 #include "record/velk_doc.h"
@@ -115,40 +112,6 @@ TEST(CTestSetupDlg, EnterHidesOnlyWhenEveryFieldParsesAndEscapeHidesAtOnce) {
   EditById(&dlg, 2004)->setText("abc");
   QTest::keyClick(&dlg, Qt::Key_Escape);
   EXPECT_FALSE(dlg.isVisible());
-}
-
-TEST(CCurveSelectDlg, OffersWhatTheRecordHasAndSelectsKindsAndChannels) {
-  Fixture f;
-  CCurveSelectDlg dlg(f.doc);
-  dlg.show();
-  for (int id = 1032; id <= 1040; ++id) EXPECT_FALSE(dlg.button(id)->isEnabled()) << id;
-  f.doc.m_chooser.processedEnabled = true;
-  f.doc.m_chooser.resultsEnabled = true;
-  f.doc.NotifyChooser();
-  for (int id = 1031; id <= 1040; ++id) {
-    QTest::mouseClick(dlg.button(id), Qt::LeftButton);
-    EXPECT_EQ(f.view.m_curveKind, id - 1028);
-  }
-  // The radio group rebinds the shown raw wave.
-  f.view.SelectCurve(kOriginalWave, 1, 0);
-  CTestSetupDlg setup(f.doc);
-  setup.show();
-  QTest::mouseClick(setup.findChild<QRadioButton*>("1008"), Qt::LeftButton);
-  EXPECT_EQ(f.doc.m_shownWaves, 2);
-  EXPECT_EQ(f.view.m_unsmoothedY, &f.doc.m_rawTr);
-
-  // The two check boxes are never both clear: clearing the only set one sets the other.
-  QCheckBox* raw = dlg.checkBox(1041);
-  QCheckBox* smooth = dlg.checkBox(1042);
-  QTest::mouseClick(raw, Qt::LeftButton);
-  EXPECT_TRUE(smooth->isChecked());
-  EXPECT_EQ(f.view.m_showUnsmoothed, 0);
-  EXPECT_EQ(f.view.m_showSmoothed, 1);
-  QTest::mouseClick(raw, Qt::LeftButton);  // both may be set
-  QTest::mouseClick(smooth, Qt::LeftButton);
-  EXPECT_TRUE(raw->isChecked());
-  EXPECT_FALSE(f.doc.m_chooser.showSmoothedChecked);
-  EXPECT_EQ(f.view.m_showSmoothed, 0);
 }
 
 }  // namespace
