@@ -3,27 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "../record/test_files.h"
 
 namespace velk::sim {
 namespace {
-
-std::string Slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
-std::string TempPath(const std::string& name) {
-  const auto dir = std::filesystem::temp_directory_path() / "velk_sim_output_test";
-  std::filesystem::create_directories(dir);
-  return (dir / name).string();
-}
 
 TEST(SimulateOutput, RecorderConvertsOffsetsNoisesAndQuantises) {
   // The bridge factor is the program's formula; a zero product gives 4e6 / 1e6.
@@ -69,31 +53,15 @@ TEST(SimulateOutput, NoiseIsSeededAndHasTheAskedSpread) {
   EXPECT_NEAR(sd, 0.5, 0.02);
 }
 
-TEST(SimulateOutput, FilesHaveTheLayoutsTheReadersExpect) {
-  const std::vector<double> inc{0.0, 1.5, -0.0000004, 2.123456789};
-  const std::vector<double> tr{-3.25, 0.0, 7.0, 1e-7};
-
-  const auto tek = TempPath("t.txt");
-  ASSERT_EQ(WriteTektronix(tek, inc, 0.2), "");
-  EXPECT_EQ(Slurp(tek), "4\n2.000000e-07\n0\n0\n0.000000\n1.500000\n-0.000000\n2.123457\n");
-
-  const auto cs = TempPath("c.txt");
-  std::vector<double> nine(9, 1.0);
-  ASSERT_EQ(WriteCs20000(cs, nine), "");
-  EXPECT_EQ(Slurp(cs),
-            "1.000000 1.000000 1.000000 1.000000 1.000000 1.000000 1.000000 1.000000\n"
-            "1.000000\n");
-
-  const auto rec = TempPath("R.DAT");
-  ASSERT_EQ(WriteRecordFile(rec, inc, tr, 0), "");
-  EXPECT_EQ(Slurp(rec), "512\n514\n512\n514\n509\n512\n519\n512\n");
-
-  const auto truth = TempPath("truth.txt");
+TEST(SimulateOutput, TruthAndTektronixFilesHaveTheirLayouts) {
+  const TempDir dir;
+  const std::string tek = (dir.path() / "t.txt").string(), truth = (dir.path() / "u.txt").string();
+  ASSERT_EQ(WriteTektronix(tek, {0.0, 1.5, -0.0000004}, 0.2), "");
+  EXPECT_EQ(ReadBytes(tek), "3\n2.000000e-07\n0\n0\n0.000000\n1.500000\n-0.000000\n");
   ASSERT_EQ(WriteTruth(truth, {{0.0, 0.0}, {0.012345678, 321.5}}), "");
-  EXPECT_EQ(Slurp(truth), "0.00000000 0.000000\n0.01234568 321.500000\n");
-
+  EXPECT_EQ(ReadBytes(truth), "0.00000000 0.000000\n0.01234568 321.500000\n");
   // A file that cannot be created is reported, not silently skipped.
-  EXPECT_NE(WriteRecordFile("/nonexistent-dir/x.DAT", inc, tr, 0), "");
+  EXPECT_NE(WriteRecordFile("/nonexistent-dir/x.DAT", {1.0}, {1.0}, 0), "");
 }
 
 }  // namespace
