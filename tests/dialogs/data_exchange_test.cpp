@@ -4,7 +4,6 @@
 
 #include <QTabWidget>
 #include <QTest>
-#include <QVBoxLayout>
 #include <clocale>
 
 #include "dialog_test_support.h"
@@ -38,54 +37,6 @@ TEST(DataExchangeFields, WriteInTheirOwnPrecisionAndRefuseWhatIsNoNumber) {
   EXPECT_FALSE(ParseFloatField("1e39"));
   EXPECT_EQ(ParseFloatField("3.4e38"), 3.4e38f);
   EXPECT_EQ(ParseFloatField("0.2"), 0.2f);
-}
-
-// Three fields exchanged in the order int, float, double, the last one read-only.
-class ThreeFields : public QWidget, public Exchanger {
- public:
-  ThreeFields() {
-    auto* l = new QVBoxLayout(this);
-    for (QLineEdit** e : {&a, &b, &c}) {
-      *e = new QLineEdit;
-      l->addWidget(*e);
-    }
-    c->setReadOnly(true);
-  }
-  int i = 1;
-  float f = 2.5f;
-  double d = 476.1904761904762;
-  QLineEdit *a, *b, *c;
-
- protected:
-  void DoDataExchange(DataExchange& dx) override {
-    dx.Text(a, i);
-    dx.Text(b, f);
-    dx.Text(c, d);
-  }
-  QWidget* ExchangeWidget() override { return this; }
-};
-
-TEST(DataExchange, StopsAtTheFirstBadFieldAndReadsReadOnlyFieldsFromTheirText) {
-  App();
-  MessageRecorder rec;
-  ThreeFields w;
-  ASSERT_TRUE(w.UpdateData(false));
-  EXPECT_EQ(w.c->text(), "476.190476190476");
-
-  // The read-only field comes back as its text says, not as the value that was written.
-  w.c->setText("476.190476");
-  ASSERT_TRUE(w.UpdateData(true));
-  EXPECT_EQ(w.d, 476.190476);
-
-  // A bad float: the int before it is taken, the float and the double after it keep old values.
-  w.a->setText("9");
-  w.b->setText("abc");
-  w.c->setText("1");
-  EXPECT_FALSE(w.UpdateData(true));
-  EXPECT_EQ(w.i, 9);
-  EXPECT_EQ(w.f, 2.5f);
-  EXPECT_EQ(w.d, 476.190476);
-  EXPECT_EQ(rec.messages, std::vector<std::string>{kTypeANumber});
 }
 
 class OneIntPage : public PropertyPage {

@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTabWidget>
 #include <QTest>
 
 #include "dialog_test_support.h"
-#include "dialogs/recap_dlg.h"
 #include "record/interaction.h"
 #include "record/velk_doc.h"
 
@@ -61,40 +59,6 @@ TEST(CParameter, ShowsTheFactorInFullUntilAnEditRecomputesItWithSixDecimals) {
   EXPECT_EQ(page.data().factor, 1904.761905);
   EXPECT_EQ(page.data().gain, 250.0);
   EXPECT_EQ(page.data().bridgeVoltage, 4.0);
-}
-
-TEST(CRecapDlg, WritesEachFieldInItsPrecisionAndReadsBackInItsOrder) {
-  App();
-  MessageRecorder rec;
-  RecapFields f;
-  f.specimenDiameterMm = 8.123456789f;
-  f.incFactor = kDefaultConversionFactor;
-  CRecapDlg dlg(f);
-  EXPECT_EQ(EditById(&dlg, 1065)->text(), "8.12346");
-  EXPECT_EQ(EditById(&dlg, 1059)->text(), "476.190476190476");
-
-  // OK with no edit: float fields come back as shown.
-  ASSERT_TRUE(dlg.UpdateData(true));
-  EXPECT_EQ(dlg.fields().specimenDiameterMm, 8.12346f);
-  EXPECT_EQ(dlg.fields().incFactor, 476.190476190476);
-
-  // A field that does not parse keeps the dialog open with the message.
-  EditById(&dlg, 1066)->setText("x");
-  dlg.accept();
-  EXPECT_EQ(dlg.result(), QDialog::Rejected);
-  EXPECT_EQ(rec.messages, std::vector<std::string>{kTypeANumber});
-
-  RecapFields g = f;
-  const bool ok = testing::WithModal(
-      [](QWidget* modal) {
-        ASSERT_NE(modal, nullptr);
-        TypeOver(EditById(modal, 1056), "600");
-        QTest::keyClick(EditById(modal, 1056), Qt::Key_Return);
-      },
-      [&] { return RunRecapDialog(nullptr, g); });
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(g.trGain, 600.0);
-  EXPECT_EQ(g.specimenDiameterMm, 8.12346f);
 }
 
 }  // namespace
