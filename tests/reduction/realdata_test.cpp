@@ -106,8 +106,6 @@ TEST(RealRecordings, PickedPointsInsideThePulsesGiveTheSameFronts) {
     // pulse its threshold sits higher and the straight front reaches back further.
     EXPECT_NEAR(w[kTrStart], c.trStart, 150) << c.name;
     EXPECT_GE(w[kTrEnd] - w[kTrStart], 80) << c.name;
-    std::printf("%s (picked): windows %d-%d %d-%d %d-%d\n", c.name, w[0], w[1], w[2], w[3], w[4],
-                w[5]);
   }
 }
 
