@@ -3,8 +3,8 @@
 // behind WaveReader, so another format (Tektronix CSV or binary, generic CSV) is one more class.
 //
 // Every reader reads its files itself, whole, from the paths it was given, and fills the record
-// only when everything succeeded: raw waves (point count each), working waves (point count) and
-// smoothed waves (point count + 1), the baseline means and the source flags. On failure it tells
+// only when everything succeeded: raw waves (point count each), the baseline means and the source
+// flags. The working and smoothed waves are made later, when a command needs them. On failure it tells
 // the operator why through the Interaction and leaves the record as it was; the caller then
 // discards the record.
 

@@ -6,7 +6,6 @@
 
 #include "record/file_io.h"
 #include "record/interaction.h"
-#include "record/large_buffer.h"
 #include "record/reader.h"
 #include "record/velk_doc.h"
 
@@ -29,24 +28,14 @@ int InstallChannels(CVelkDoc& doc, Interaction& ui, std::vector<double> incident
     // past a channel.
     incident.resize(static_cast<std::size_t>(pointCount), 0.0);
     transmitted.resize(static_cast<std::size_t>(pointCount), 0.0);
-    // Build every array aside first so that a failure leaves the record untouched.
-    const std::size_t n = static_cast<std::size_t>(pointCount);
-    std::vector<double> workInc, workTr, smoothInc, smoothTr;
-    for (auto* w : {&workInc, &workTr}) {
-      ReserveFilled(*w, n);
-      w->assign(n, 0.0);
-    }
-    for (auto* w : {&smoothInc, &smoothTr}) {
-      ReserveFilled(*w, n + 1);
-      w->assign(n + 1, 0.0);
-    }
+    // The wave copies are made when a command first needs them (CVelkDoc::MakeWaveCopies).
     doc.m_pointCount = static_cast<int>(pointCount);
     doc.m_rawInc = std::move(incident);
     doc.m_rawTr = std::move(transmitted);
-    doc.m_workInc = std::move(workInc);
-    doc.m_workTr = std::move(workTr);
-    doc.m_smoothInc = std::move(smoothInc);
-    doc.m_smoothTr = std::move(smoothTr);
+    doc.m_workInc.clear();
+    doc.m_workTr.clear();
+    doc.m_smoothInc.clear();
+    doc.m_smoothTr.clear();
   } catch (const std::bad_alloc&) {
     ui.ShowMessage(kAllocFault);
     return kReadFailed;

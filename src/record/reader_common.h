@@ -15,10 +15,10 @@ inline constexpr const char* kOpenFault = "Open file %1 fault!";
 inline constexpr const char* kNoData = "文件 %1 中没有数据。";
 inline constexpr const char* kNegativeStart = "开始点不能为负数。";
 
-// Cuts or zero-pads both channels to pointCount samples and installs them with working and
-// smoothed waves, then sets flags. kReadOk, or kReadFailed (the record is then unchanged) after
-// "Alloc memory fault" for a negative count or memory that cannot be had, or after the no-data
-// message naming dataPath for a count of 0.
+// Cuts or zero-pads both channels to pointCount samples and installs them as the raw waves (the
+// wave copies are made later, when needed), then sets flags. kReadOk, or kReadFailed (the record is
+// then unchanged) after "Alloc memory fault" for a negative count or memory that cannot be had, or
+// after the no-data message naming dataPath for a count of 0.
 int InstallChannels(CVelkDoc& doc, Interaction& ui, std::vector<double> incident,
                     std::vector<double> transmitted, std::int64_t pointCount,
                     std::uint32_t sourceFlag, const std::string& dataPath);

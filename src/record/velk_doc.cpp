@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "record/bar_table.h"
+#include "record/large_buffer.h"
 
 namespace velk {
 
@@ -87,11 +88,29 @@ void CVelkDoc::InstallWaves(std::vector<double> incident, std::vector<double> tr
   transmitted.resize(m_pointCount);
   m_rawInc = std::move(incident);
   m_rawTr = std::move(transmitted);
-  m_workInc.assign(m_pointCount, 0.0);
-  m_workTr.assign(m_pointCount, 0.0);
-  m_smoothInc.assign(m_pointCount + 1, 0.0);
-  m_smoothTr.assign(m_pointCount + 1, 0.0);
+  m_workInc.clear();
+  m_workTr.clear();
+  m_smoothInc.clear();
+  m_smoothTr.clear();
+  MakeWaveCopies();
   ComputeBaselineMeans();
+}
+
+void CVelkDoc::MakeWaveCopies() {
+  const std::size_t n = std::min(m_rawInc.size(), m_rawTr.size());
+  if (n == 0) return;  // no test read: nothing to copy
+  for (auto* w : {&m_workInc, &m_workTr}) {
+    if (w->size() != n) w->assign(n, 0.0);
+  }
+  auto smoothed = [n](const std::vector<double>& raw, std::vector<double>& s) {
+    if (s.size() == n + 1) return;
+    s.clear();
+    ReserveLarge(s, n + 1);
+    s.assign(raw.begin(), raw.begin() + static_cast<std::ptrdiff_t>(n));
+    s.push_back(n > 0 ? raw[n - 1] : 0.0);
+  };
+  smoothed(m_rawInc, m_smoothInc);
+  smoothed(m_rawTr, m_smoothTr);
 }
 
 }  // namespace velk

@@ -60,10 +60,17 @@ class CVelkDoc {
   // Copies the parameter-file values into the setup fields (wave choice and model untouched).
   void LoadParametersIntoSetup();
 
-  // Installs freshly read channels: raw waves of pointCount samples each, working waves of the
-  // same length and smoothed waves one longer. Clamps the baseline ranges to the waves and
-  // computes the baseline means.
+  // Installs two channels cut to the shorter one as the raw waves and makes the wave copies at
+  // once (MakeWaveCopies), then clamps the baseline ranges to the waves and computes the baseline
+  // means. For building a record in code; the readers install through InstallChannels.
   void InstallWaves(std::vector<double> incident, std::vector<double> transmitted);
+
+  // The working waves (point count each) and smoothed waves (point count + 1) are made when a
+  // command first needs them, not when the test is read: a recording is often only looked at, and
+  // four more arrays of its length would more than double what opening it costs. Makes the ones
+  // missing: working waves of zeros, smoothed waves as copies of the raw ones (nothing smoothed
+  // yet) with the last reading repeated in the spare entry. Throws std::bad_alloc.
+  void MakeWaveCopies();
 
   int pointCount() const { return m_pointCount; }
 
@@ -81,6 +88,7 @@ class CVelkDoc {
   std::array<int, 6> m_windows{};
 
   std::vector<double> m_rawInc, m_rawTr;
+  // Empty until MakeWaveCopies.
   std::vector<double> m_workInc, m_workTr;
   std::vector<double> m_smoothInc, m_smoothTr;  // point count + 1 entries
   std::array<std::vector<double>, kResultCurveCount> m_computed;

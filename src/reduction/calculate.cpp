@@ -1,8 +1,10 @@
 #include "reduction/calculate.h"
 
 #include <algorithm>
+#include <new>
 
 #include "plot/core/view_model.h"
+#include "record/reader_common.h"
 #include "reduction/stress_strain.h"
 #include "reduction/view_access.h"
 #include "reduction/wave_windows.h"
@@ -21,31 +23,43 @@ void CopyInto(const std::vector<double>& from, std::vector<double>& to) {
 }  // namespace
 
 int OnCalculate(CVelkDoc& doc, Interaction& ia) {
-  if (doc.m_rawInc.empty() || doc.m_rawTr.empty() || doc.m_workInc.empty() ||
-      doc.m_workTr.empty()) {
+  if (doc.m_rawInc.empty() || doc.m_rawTr.empty()) {
     ia.ShowMessage("No waves are loaded.");
     return kRefused;
   }
-  if (ShowsSmoothed(doc)) {
-    CopyInto(doc.m_smoothInc, doc.m_workInc);
-    CopyInto(doc.m_smoothTr, doc.m_workTr);
-  } else {
-    CopyInto(doc.m_rawInc, doc.m_workInc);
-    CopyInto(doc.m_rawTr, doc.m_workTr);
+  try {
+    doc.MakeWaveCopies();
+  } catch (const std::bad_alloc&) {
+    ia.ShowMessage(kAllocFault);
+    return kRefused;
   }
+  // The working waves start from the raw waves, or from their smoothed copies when those are shown.
+  const bool smoothed = ShowsSmoothed(doc);
+  const std::vector<double>& fromInc = smoothed ? doc.m_smoothInc : doc.m_rawInc;
+  const std::vector<double>& fromTr = smoothed ? doc.m_smoothTr : doc.m_rawTr;
+  auto startFromSource = [&] {
+    CopyInto(fromInc, doc.m_workInc);
+    CopyInto(fromTr, doc.m_workTr);
+  };
 
   int result = kCancelled;
   switch (ia.ChooseWindowMethod()) {
     case kMethodPick:
+      startFromSource();
       result = PickWaveFronts(doc, ia);
       break;
     case kMethodAlign:
+      startFromSource();
       result = AlignWavePeaks(doc, ia);
       break;
     case kMethodType:
-      result = TypeWaveWindows(doc, ia);
+      // Typed windows need no search on the working waves: they are written rearranged straight
+      // from the source, one pass over each channel instead of a copy and a second pass.
+      result = TypeWaveWindows(doc, ia, fromInc, fromTr);
+      if (result == kCancelled) startFromSource();
       break;
     default:
+      startFromSource();
       return kCancelled;
   }
   if (result != kDone) return result;

@@ -9,9 +9,10 @@
 namespace velk {
 
 // Command 32807. The working waves are rebuilt from the raw waves, or from the smoothed waves
-// when the smoothed curves are shown, before the method is chosen, and stay rebuilt when the
-// operator then cancels. Returns kDone when results were computed, kCancelled when the operator
-// cancelled, kRefused when a method or the computation refused (the operator has been told).
+// when the smoothed curves are shown, and stay rebuilt when the operator cancels the method or
+// the typed windows (they then equal their source). Returns kDone when results were computed,
+// kCancelled when the operator cancelled, kRefused when a method or the computation refused (the
+// operator has been told).
 int OnCalculate(CVelkDoc& doc, Interaction& ia);
 
 // Command 32806; enabled once 32807 has placed windows on this record (the chooser's

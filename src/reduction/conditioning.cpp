@@ -46,29 +46,40 @@ void Fill(std::vector<double>& w, int from, int to, double value) {
   for (int i = from; i < to; ++i) w[i] = value;
 }
 
-void Subtract(std::vector<double>& w, int from, int to, double base) {
-  for (int i = from; i < to; ++i) w[i] -= base;
+// w[i] = x[i] - base over [from, to); x may be w itself.
+void Subtract(std::vector<double>& w, std::span<const double> x, int from, int to, double base) {
+  for (int i = from; i < to; ++i) w[i] = x[i] - base;
 }
 
 }  // namespace
 
-void RearrangeChannels(CVelkDoc& doc) {
-  const int n = static_cast<int>(std::min(doc.m_workInc.size(), doc.m_workTr.size()));
+void RearrangeChannels(CVelkDoc& doc) { RearrangeChannelsFrom(doc, doc.m_workInc, doc.m_workTr); }
+
+void RearrangeChannelsFrom(CVelkDoc& doc, std::span<const double> inc, std::span<const double> tr) {
+  std::vector<double>& wi = doc.m_workInc;
+  std::vector<double>& wt = doc.m_workTr;
+  const int n = static_cast<int>(std::min({wi.size(), wt.size(), inc.size(), tr.size()}));
   auto at = [&](int k) { return std::clamp(doc.m_windows[k], 0, n); };
   const int is = at(kIncStart), ie = at(kIncEnd), rs = at(kRefStart);
   const int ts = at(kTrStart), te = at(kTrEnd);
   const double bI = doc.m_incBaseMean, bT = doc.m_trBaseMean;
 
-  std::vector<double>& wi = doc.m_workInc;
+  // The steps run in order on the working wave, so a reflected start typed before the end of the
+  // incident window (or before its start) reads what the earlier steps left there: then the
+  // source is copied in first and the steps run in place.
+  if (rs < std::max(is, ie) && inc.data() != wi.data()) {
+    std::copy_n(inc.begin(), n, wi.begin());
+    inc = std::span<const double>(wi.data(), static_cast<std::size_t>(n));
+  }
   Fill(wi, 0, is, 0.0);
-  Subtract(wi, is, ie, bI);
+  Subtract(wi, inc, is, ie, bI);
   Fill(wi, ie, rs, 0.0);
-  Subtract(wi, rs, n, bI);
+  Subtract(wi, inc, rs, n, bI);
+  Fill(wi, n, static_cast<int>(wi.size()), 0.0);
 
-  std::vector<double>& wt = doc.m_workTr;
   Fill(wt, 0, ts, 0.0);
-  Subtract(wt, ts, te, bT);
-  Fill(wt, te, n, 0.0);
+  Subtract(wt, tr, ts, te, bT);
+  Fill(wt, te, static_cast<int>(wt.size()), 0.0);
 }
 
 int OnResultSettings(CVelkDoc& doc, Interaction& ia) {

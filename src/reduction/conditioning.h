@@ -3,6 +3,7 @@
 // the channel rearrangement that builds the working waves, and the two commands that edit the
 // baseline ranges, the wave windows and the bridge parameters.
 
+#include <span>
 #include <string>
 
 #include "record/interaction.h"
@@ -30,6 +31,10 @@ void RecalculateFactor(ParameterPage& page);
 // reflected start to the end of the incident channel. Ranges are half-open; every bound is
 // clamped to 0..n.
 void RearrangeChannels(CVelkDoc& doc);
+// The same rearrangement of inc and tr (the raw or smoothed waves, or the working waves
+// themselves) written into the working waves in one pass, instead of a copy and a second pass
+// over it. Working-wave samples beyond a shorter source become zero.
+void RearrangeChannelsFrom(CVelkDoc& doc, std::span<const double> inc, std::span<const double> tr);
 
 // Command 32787 "结果计算": the "calculate" sheet with the wave positions (from the program-wide
 // window indices) and the baseline ranges. On OK the ranges and the record's own windows take the

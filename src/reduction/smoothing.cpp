@@ -5,6 +5,7 @@
 #include <string>
 
 #include "plot/core/view_model.h"
+#include "record/reader_common.h"
 #include "reduction/stress_strain.h"
 #include "reduction/view_access.h"
 
@@ -70,6 +71,12 @@ bool ApplySmoothing(CVelkDoc& doc, int p, int L, Interaction& ia) {
   int last = 0;
   if (waves) {
     last = L;
+    try {
+      doc.MakeWaveCopies();
+    } catch (const std::bad_alloc&) {
+      ia.ShowMessage(kAllocFault);
+      return false;
+    }
     const std::size_t size = std::min(doc.m_smoothInc.size(), doc.m_smoothTr.size());
     if (size == 0) {
       ia.ShowMessage("No waves are loaded.");

@@ -310,8 +310,14 @@ int AlignWavePeaks(CVelkDoc& doc, Interaction& ia) {
 }
 
 int TypeWaveWindows(CVelkDoc& doc, Interaction& ia) {
+  return TypeWaveWindows(doc, ia, doc.m_workInc, doc.m_workTr);
+}
+
+int TypeWaveWindows(CVelkDoc& doc, Interaction& ia, std::span<const double> inc,
+                    std::span<const double> tr) {
   if (OnResultSettings(doc, ia) != kDone) return kCancelled;
-  CommitWindows(doc);
+  doc.ws().params.windowIndices = doc.m_windows;
+  RearrangeChannelsFrom(doc, inc, tr);
   return kDone;
 }
 

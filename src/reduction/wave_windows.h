@@ -56,8 +56,12 @@ int PickWaveFronts(CVelkDoc& doc, Interaction& ia);
 // Method 2: the largest lobe of each polarity, its first significant peak and front. kDone or
 // kRefused (a channel without a pulse).
 int AlignWavePeaks(CVelkDoc& doc, Interaction& ia);
-// Method 3: the bounds typed on the "calculate" sheet. kDone or kCancelled.
+// Method 3: the bounds typed on the "calculate" sheet. kDone or kCancelled. The working waves are
+// rearranged in place, or written rearranged from inc and tr (RearrangeChannelsFrom); a cancelled
+// sheet leaves them as they were.
 int TypeWaveWindows(CVelkDoc& doc, Interaction& ia);
+int TypeWaveWindows(CVelkDoc& doc, Interaction& ia, std::span<const double> inc,
+                    std::span<const double> tr);
 
 // Stores the record's six windows as the program-wide window indices and rearranges the channels.
 void CommitWindows(CVelkDoc& doc);

@@ -52,15 +52,21 @@ struct Fixture {
   int Record(const std::string& text) {
     return RecordFileReader(dir.Write("A1.DAT", text)).Read(doc, ui);
   }
-  // Every array has the length its point count promises.
-  void ExpectArraysSized() const {
+  // Every array has the length its point count promises: the raw waves at once, the copies
+  // (none after a read) once they are made.
+  void ExpectArraysSized() {
     const std::size_t n = static_cast<std::size_t>(doc.m_pointCount);
     EXPECT_EQ(doc.m_rawInc.size(), n);
     EXPECT_EQ(doc.m_rawTr.size(), n);
+    EXPECT_TRUE(doc.m_workInc.empty() && doc.m_workTr.empty() && doc.m_smoothInc.empty() &&
+                doc.m_smoothTr.empty());
+    doc.MakeWaveCopies();
     EXPECT_EQ(doc.m_workInc.size(), n);
     EXPECT_EQ(doc.m_workTr.size(), n);
-    EXPECT_EQ(doc.m_smoothInc.size(), n + 1);
-    EXPECT_EQ(doc.m_smoothTr.size(), n + 1);
+    ASSERT_EQ(doc.m_smoothInc.size(), n + 1);
+    ASSERT_EQ(doc.m_smoothTr.size(), n + 1);
+    EXPECT_TRUE(std::equal(doc.m_rawTr.begin(), doc.m_rawTr.end(), doc.m_smoothTr.begin()));
+    EXPECT_EQ(doc.m_smoothInc[n], doc.m_rawInc[n - 1]);
   }
   // A failed read leaves the record exactly as the constructor made it.
   void ExpectUntouched() const {

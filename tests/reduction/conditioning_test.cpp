@@ -76,6 +76,47 @@ TEST(RearrangeChannels, ZeroOutsideWindowsBaselineOffInside) {
   }
 }
 
+// Writing the rearranged waves straight from a source must give what copying it in and shaping
+// in place gives, for every layout of windows an operator can type: overlapping, inverted, out of
+// the channel.
+TEST(RearrangeChannels, FromASourceEqualsCopyThenInPlace) {
+  const int n = 30;
+  std::vector<double> inc(n), tr(n);
+  for (int i = 0; i < n; ++i) {
+    inc[i] = 3.0 + i * 0.5;
+    tr[i] = -1.0 + i * 0.25;
+  }
+  TestRecord r(std::vector<double>(n, 0.0), std::vector<double>(n, 0.0), false);
+  r.doc.m_incBaseMean = 0.75;
+  r.doc.m_trBaseMean = -0.5;
+  const int bounds[] = {-3, 0, 4, 9, 15, 22, 30, 34};
+  int layouts = 0;
+  for (int is : bounds)
+    for (int ie : bounds)
+      for (int rs : bounds)
+        for (int ts : {-1, 6, 20})
+          for (int te : {0, 12, 31}) {
+            r.doc.m_windows = {is, ie, rs, 27, ts, te};
+            r.doc.m_workInc = inc;
+            r.doc.m_workTr = tr;
+            RearrangeChannels(r.doc);
+            const auto inPlaceInc = r.doc.m_workInc, inPlaceTr = r.doc.m_workTr;
+            r.doc.m_workInc.assign(n, 5.0);
+            r.doc.m_workTr.assign(n, 5.0);
+            RearrangeChannelsFrom(r.doc, inc, tr);
+            ASSERT_EQ(r.doc.m_workInc, inPlaceInc) << is << " " << ie << " " << rs;
+            ASSERT_EQ(r.doc.m_workTr, inPlaceTr) << ts << " " << te;
+            ++layouts;
+          }
+  EXPECT_EQ(layouts, 8 * 8 * 8 * 9);
+  // A reflected start inside the incident window subtracts the baseline twice there, as the
+  // in-place steps do.
+  r.doc.m_windows = {4, 15, 9, 27, 6, 12};
+  RearrangeChannelsFrom(r.doc, inc, tr);
+  EXPECT_EQ(r.doc.m_workInc[10], inc[10] - 0.75 - 0.75);
+  EXPECT_EQ(r.doc.m_workInc[20], inc[20] - 0.75);
+}
+
 TEST(ResultSettings, OffersWindowIndicesAndTakesConfirmedRanges) {
   std::vector<double> inc(300, 1.0), tr(300, 2.0);
   inc[250] = 101.0;  // a single-sample range gives that sample

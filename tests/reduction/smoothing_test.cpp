@@ -116,6 +116,22 @@ TEST(ApplySmoothing, WaveKindsSmoothBothWavesOverTheTotalPoints) {
   EXPECT_EQ(d.m_smoothTr.size(), static_cast<std::size_t>(n + 1));
 }
 
+// A test just read has no smoothed waves yet: the first smoothing makes them from the raw ones.
+TEST(ApplySmoothing, WavesOfATestJustReadAreMadeFirst) {
+  TestRecord r(Flat(50, 1.0), Flat(50, 2.0));
+  for (int i = 0; i < 50; ++i) r.doc.m_rawInc[i] = (i * 3) % 7;
+  for (auto* w : {&r.doc.m_workInc, &r.doc.m_workTr, &r.doc.m_smoothInc, &r.doc.m_smoothTr}) {
+    w->clear();
+  }
+  r.doc.m_chooser.showSmoothedChecked = true;  // so no refresh runs before the pass
+  ASSERT_TRUE(ApplySmoothing(r.doc, 3, 50, r.ia)) << r.ia.messages.size();
+  std::vector<double> raw = r.doc.m_rawInc;
+  raw.push_back(raw.back());
+  EXPECT_EQ(r.doc.m_smoothInc, SmoothArray(raw, 3, 50));
+  EXPECT_EQ(r.doc.m_smoothTr, Flat(51, 2.0));
+  EXPECT_EQ(r.doc.m_workInc.size(), 50u);
+}
+
 TEST(ApplySmoothing, RefusesPointsTheArraysCannotGive) {
   Smoothable s(kOriginalWave);
   CVelkDoc& d = s.r.doc;

@@ -305,6 +305,13 @@ TEST(OnCalculate, RebuildsWorkingWavesThenPlacesWindowsAndComputes) {
   r.ia.methodAnswers = {2};
   EXPECT_EQ(OnCalculate(r.doc, r.ia), kCancelled);
   EXPECT_EQ(r.doc.m_workTr, Flat(2200, 7.0));
+  // So do typed windows, which write the working waves straight from that source; a cancelled
+  // sheet still leaves the copy.
+  r.doc.m_workTr.assign(2200, 1.0);
+  r.ia.methodAnswers = {6};
+  r.ia.sheetAnswers.push_back([](Sheet&) { return false; });
+  EXPECT_EQ(OnCalculate(r.doc, r.ia), kCancelled);
+  EXPECT_EQ(r.doc.m_workTr, Flat(2200, 7.0));
 }
 
 }  // namespace
