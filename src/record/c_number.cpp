@@ -11,7 +11,7 @@ namespace velk {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+using detail::IsDigit;
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -155,75 +155,8 @@ bool ScanRealToken(const char* s, const char* end, RealToken& t) {
   return true;
 }
 
-// Limits of the exact short path: a mantissa below 2^24 (float) or 2^53 (double) and a power of
-// ten up to 10^10 (float) or 10^22 (double) are both exactly representable, so one division gives
-// the correctly rounded value of mantissa / 10^k.
 template <class T>
-struct FastLimits;
-template <>
-struct FastLimits<float> {
-  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 24;
-  static constexpr int kMaxScale = 10;
-};
-template <>
-struct FastLimits<double> {
-  static constexpr std::uint64_t kMaxMantissa = std::uint64_t{1} << 53;
-  static constexpr int kMaxScale = 22;
-};
-
-template <class T>
-T PowerOfTen(int k) {
-  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  return static_cast<T>(kPowers[k]);
-}
-
-// Recorder files hold millions of short fixed-point numbers ("-0.011292", "512"). Those convert
-// here without the general scan; anything else (an exponent, hex, inf, nan, many digits) returns
-// false and takes the general path. s is already past white space.
-template <class T>
-bool ScanShortFixed(const char* s, const char* end, T& out, const char*& stop) {
-  const char* q = s;
-  bool negative = false;
-  if (q < end && (*q == '+' || *q == '-')) {
-    negative = *q == '-';
-    ++q;
-  }
-  std::uint64_t m = 0;
-  int digits = 0, scale = 0;
-  while (q < end && IsDigit(*q) && digits < 19) {
-    m = m * 10 + static_cast<std::uint64_t>(*q - '0');
-    ++digits;
-    ++q;
-  }
-  if (q < end && *q == '.') {
-    ++q;
-    while (q < end && IsDigit(*q) && digits < 19) {
-      m = m * 10 + static_cast<std::uint64_t>(*q - '0');
-      ++digits;
-      ++scale;
-      ++q;
-    }
-  }
-  if (digits == 0 || m >= FastLimits<T>::kMaxMantissa || scale > FastLimits<T>::kMaxScale) {
-    return false;
-  }
-  // A digit left over, an exponent or a hex prefix needs the general path.
-  if (q < end && (IsDigit(*q) || *q == 'e' || *q == 'E' || *q == 'x' || *q == 'X')) return false;
-  const T v = static_cast<T>(m) / PowerOfTen<T>(scale);
-  out = negative ? -v : v;
-  stop = q;
-  return true;
-}
-
-template <class T>
-bool ScanReal(const char*& p, const char* end, T& out) {
-  const char* s = SkipSpace(p, end);
-  if (const char* stop = nullptr; ScanShortFixed(s, end, out, stop)) {
-    p = stop;
-    return true;
-  }
+bool ScanRealGeneral(const char* s, const char*& p, const char* end, T& out) {
   RealToken t;
   if (!ScanRealToken(s, end, t)) return false;
   const T sign = t.negative ? T(-1) : T(1);
@@ -292,8 +225,17 @@ bool ScanInteger(const char*& p, const char* end, int& out, bool autoBase) {
 
 }  // namespace
 
-bool ScanFloat(const char*& p, const char* end, float& out) { return ScanReal(p, end, out); }
-bool ScanDouble(const char*& p, const char* end, double& out) { return ScanReal(p, end, out); }
+namespace detail {
+
+bool ScanFloatGeneral(const char* s, const char*& p, const char* end, float& out) {
+  return ScanRealGeneral(s, p, end, out);
+}
+bool ScanDoubleGeneral(const char* s, const char*& p, const char* end, double& out) {
+  return ScanRealGeneral(s, p, end, out);
+}
+
+}  // namespace detail
+
 bool ScanInt(const char*& p, const char* end, int& out) { return ScanInteger(p, end, out, false); }
 bool ScanIntAuto(const char*& p, const char* end, int& out) {
   return ScanInteger(p, end, out, true);

@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "record/c_number.h"
-#include "record/file_io.h"
 #include "record/interaction.h"
 #include "record/large_buffer.h"
+#include "record/number_stream.h"
 #include "record/reader.h"
 #include "record/reader_common.h"
 #include "record/velk_doc.h"
@@ -32,21 +31,24 @@ int Cs20000Reader::Read(CVelkDoc& doc, Interaction& ui) {
     std::vector<double> channel[2];
     const std::string* paths[2] = {&m_in.incidentPath, &m_in.transmittedPath};
     const int starts[2] = {m_in.incidentStart, m_in.transmittedStart};
-    std::string text;
+    NumberStream in;
     for (int c = 0; c < 2; ++c) {
-      if (!ReadWholeFile(*paths[c], text)) {
+      if (!in.Open(*paths[c])) {
         ui.ShowMessage(kOpenFault, {*paths[c]});
         return kReadFailed;
       }
-      const char* p = text.data();
-      const char* const end = p + text.size();
       std::vector<double>& values = channel[c];
-      ReserveLarge(values, text.size() / 2 + 1);
+      // Every sample takes at least two bytes of text.
+      ReserveLarge(values, static_cast<std::size_t>(in.fileSize() / 2 + 1));
       // Samples to the end of the file; a token that is not a number ends the file there.
       float v = 0.0f;
       std::int64_t i = 0;
-      for (; ScanFloat(p, end, v); ++i) {
+      for (; in.ScanFloat(v); ++i) {
         if (i >= starts[c]) values.push_back(static_cast<double>(v));
+      }
+      if (in.failed()) {
+        ui.ShowMessage(kOpenFault, {*paths[c]});
+        return kReadFailed;
       }
       const std::int64_t kept = static_cast<std::int64_t>(values.size());
       while (kept > capacity) capacity += kGrowStep;

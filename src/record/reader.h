@@ -4,8 +4,8 @@
 //
 // Every reader reads its files itself, whole, from the paths it was given, and fills the record
 // only when everything succeeded: raw waves (point count each), the baseline means and the source
-// flags. The working and smoothed waves are made later, when a command needs them. On failure it tells
-// the operator why through the Interaction and leaves the record as it was; the caller then
+// flags. The working and smoothed waves are made later, when a command needs them. On failure it
+// tells the operator why through the Interaction and leaves the record as it was; the caller then
 // discards the record.
 
 #include <string>

@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "record/c_number.h"
-#include "record/file_io.h"
 #include "record/interaction.h"
 #include "record/large_buffer.h"
+#include "record/number_stream.h"
 #include "record/reader.h"
 #include "record/reader_common.h"
 #include "record/velk_doc.h"
@@ -25,26 +24,25 @@ constexpr std::int64_t kMaxRepeatFill = std::int64_t{1} << 20;
 // record-length variable both files share: a file whose length cannot be read keeps the value
 // left by the file before (1024 for the first). Returns the effective record length, which is
 // negative when the file declares a negative one.
-std::int64_t ParseTektronix(std::string_view text, int& recordLength, std::vector<double>& values) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  ScanInt(p, end, recordLength);
+std::int64_t ParseTektronix(NumberStream& in, int& recordLength, std::vector<double>& values) {
+  in.ScanInt(recordLength);
   // Three header numbers, discarded. They never become a sample value.
   float header = 0;
-  for (int k = 0; k < 3; ++k) ScanFloat(p, end, header);
+  for (int k = 0; k < 3; ++k) in.ScanFloat(header);
 
   const std::int64_t declared = recordLength;
   values.clear();
   if (declared <= 0) return declared;
-  // Grow as data arrive; every sample takes at least two bytes of text.
-  ReserveFilled(values,
-                static_cast<std::size_t>(std::min<std::int64_t>(declared, text.size() / 2 + 1)));
+  // Every sample takes at least two bytes of text; a file of unknown size grows the channel as
+  // samples arrive.
+  const std::int64_t room = in.fileSize() > 0 ? in.fileSize() / 2 + 1 : 4096;
+  ReserveFilled(values, static_cast<std::size_t>(std::min(declared, room)));
   // A read that fails leaves the last value read; a file gives its own samples only, so a file
   // without any sample holds zeros.
   float v = 0.0f;
   // A failed read never advances, exactly as a formatted read stays at the mismatch: once one
   // fails, so does every later one.
-  while (static_cast<std::int64_t>(values.size()) < declared && ScanFloat(p, end, v)) {
+  while (static_cast<std::int64_t>(values.size()) < declared && in.ScanFloat(v)) {
     values.push_back(static_cast<double>(v));
   }
   const std::int64_t present = static_cast<std::int64_t>(values.size());
@@ -66,14 +64,14 @@ int TektronixReader::Read(CVelkDoc& doc, Interaction& ui) {
     std::int64_t length[2] = {0, 0};
     const std::string* paths[2] = {&m_in.incidentPath, &m_in.transmittedPath};
     const int starts[2] = {m_in.incidentStart, m_in.transmittedStart};
-    std::string text;
+    NumberStream in;
     for (int c = 0; c < 2; ++c) {
-      if (!ReadWholeFile(*paths[c], text)) {
+      std::vector<double> values;
+      if (in.Open(*paths[c])) length[c] = ParseTektronix(in, recordLength, values);
+      if (in.failed() || !in.isOpen()) {
         ui.ShowMessage(kOpenFault, {*paths[c]});
         return kReadFailed;
       }
-      std::vector<double> values;
-      length[c] = ParseTektronix(text, recordLength, values);
       // A start point beyond the record leaves a channel of negative length.
       if (length[c] < starts[c]) {
         ui.ShowMessage(kAllocFault);
