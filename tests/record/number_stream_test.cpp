@@ -47,20 +47,19 @@ TEST(NumberStream, PiecesGiveWhatTheWholeTextGives) {
   std::mt19937 rng(7);
   const char* const shapes[] = {"-0.011292", "512",     "+3.25", "1e-3",
                                 "-2.5E+2",   "0x1.8p1", "inf",   "-nan",
-                                "nan(12)",   ".5",      "7.",    "-0.000000001234567",
-                                "1e+",       "0x"};
+                                "nan(12)",   ".5",      "7.",    "-0.000000001234567"};
   const char* const gaps[] = {"\n", "\r\n", "\r", " ", "\t\t", "\n\n\n", "\v\f "};
   for (int round = 0; round < 6; ++round) {
     std::string text = std::to_string(static_cast<int>(rng() % 100000)) + "\n";
     for (int token = 0; token < (round + 1) * 9000; ++token) {
-      // The last two shapes end the data ("1e+" converts the 1 and stops at the e): rarely.
-      text += shapes[rng() % (std::size(shapes) - (rng() % 20000 == 0 ? 0 : 2))];
+      text += shapes[rng() % std::size(shapes)];
       text += gaps[rng() % std::size(gaps)];
       if (rng() % 5000 == 0) text += std::string(70000, ' ');
     }
     if (round == 3) text += std::string(150000, '7') + "\n1.5\n";  // longer than a piece
-    if (round == 4) text += "2.5 x 3.5\n";                         // the data end at "x"
-    if (round == 5) text += "9.75";                                // no end of line at the end
+    if (round == 4) text += "2.5 1e+ 3.5\n";  // the data end at the "e" (the 1 converts)
+    if (round == 2) text += "0x 4.5\n";       // and here at the "x"
+    if (round == 5) text += "9.75";           // no end of line at the end
     const std::string path = dir.Write("f" + std::to_string(round) + ".txt", text);
     int lengthWhole = -1, lengthPieces = -1;
     const auto whole = ScanWhole(text, lengthWhole);
