@@ -251,7 +251,7 @@ TEST(Readers, RandomFilesKeepEveryArrayAsLongAsThePointCount) {
     const int results[] = {t.Tek(junk(), junk(), sInc, sTr), c.Cs(junk(), junk(), sInc, sTr),
                            r.Record(junk())};
     int i = 0;
-    for (const Fixture* f : {&t, &c, &r}) {
+    for (Fixture* f : {&t, &c, &r}) {
       if (results[i++] == kReadOk) {
         f->ExpectArraysSized();
       } else {
