@@ -9,14 +9,6 @@
 
 namespace velk {
 
-namespace {
-
-// Small enough to stay in the processor's cache while it is scanned, large enough that the system
-// calls cost little.
-constexpr std::size_t kPieceBytes = std::size_t{64} << 10;
-
-}  // namespace
-
 NumberStream::~NumberStream() {
   if (m_fd >= 0) ::close(m_fd);
 }
@@ -27,7 +19,7 @@ bool NumberStream::Open(const std::string& path) {
   m_fileSize = 0;
   m_eof = m_failed = false;
   m_filled = 0;
-  if (m_buf.size() < kPieceBytes) m_buf.resize(kPieceBytes);
+  if (m_buf.size() < m_pieceBytes) m_buf.resize(m_pieceBytes);
   m_p = m_end = m_buf.data();
 
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -16,9 +16,17 @@
 
 namespace velk {
 
+#ifndef VELK_NUMBER_STREAM_PIECE_BYTES
+// Small enough to stay in the processor's cache while it is scanned, large enough that the system
+// calls cost little. The fuzz build makes it tiny, so that every input crosses piece boundaries.
+#define VELK_NUMBER_STREAM_PIECE_BYTES (std::size_t{64} << 10)
+#endif
+
 class NumberStream {
  public:
-  NumberStream() = default;
+  // Pieces of pieceBytes (at least 1); a number longer than that grows the piece to hold it.
+  explicit NumberStream(std::size_t pieceBytes = VELK_NUMBER_STREAM_PIECE_BYTES)
+      : m_pieceBytes(pieceBytes > 0 ? pieceBytes : 1) {}
   NumberStream(const NumberStream&) = delete;
   NumberStream& operator=(const NumberStream&) = delete;
   ~NumberStream();
@@ -50,6 +58,7 @@ class NumberStream {
   }
   bool Refill();
 
+  std::size_t m_pieceBytes;
   int m_fd = -1;
   std::int64_t m_fileSize = 0;
   bool m_eof = false;

@@ -23,8 +23,9 @@ std::vector<float> ScanWhole(const std::string& text, int& recordLength) {
   return out;
 }
 
-std::vector<float> ScanPieces(const std::string& path, int& recordLength) {
-  NumberStream in;
+std::vector<float> ScanPieces(const std::string& path, int& recordLength,
+                              std::size_t pieceBytes = VELK_NUMBER_STREAM_PIECE_BYTES) {
+  NumberStream in(pieceBytes);
   EXPECT_TRUE(in.Open(path));
   in.ScanInt(recordLength);
   std::vector<float> out;
@@ -69,6 +70,18 @@ TEST(NumberStream, PiecesGiveWhatTheWholeTextGives) {
     EXPECT_TRUE(SameBits(pieces, whole))
         << round << ": " << pieces.size() << " vs " << whole.size();
   }
+  // Tiny pieces put a boundary at every position of every number.
+  const std::string shortText = "12 -0.5 1e-3\r\n0x1.8p1 nan(7)\n\n7. .25 inf 1e+ 2";
+  const std::string small = dir.Write("small.txt", shortText);
+  int lengthWhole = -1;
+  const auto expected = ScanWhole(shortText, lengthWhole);
+  EXPECT_EQ(expected.size(), 8u);  // up to the 1 of "1e+"
+  for (std::size_t piece : {1, 2, 3, 5, 8}) {
+    int lengthPieces = -1;
+    EXPECT_TRUE(SameBits(ScanPieces(small, lengthPieces, piece), expected)) << piece;
+    EXPECT_EQ(lengthPieces, 12) << piece;
+  }
+
   // The long number converts (to infinity), and the number after it is read.
   int length = 0;
   const auto tail = ScanPieces((dir.path() / "f3.txt").string(), length);
