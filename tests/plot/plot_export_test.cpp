@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <cmath>
@@ -48,6 +49,12 @@ TEST(PlotExport, WritesPngSvgAndPdfByExtensionWithTheScreenPicture) {
   const QByteArray pdfBytes = ReadAll(pdf);
   EXPECT_TRUE(pdfBytes.startsWith("%PDF"));
   EXPECT_GT(pdfBytes.size(), 2000);
+
+  // Each picture went through a temporary file beside it that was renamed into place: writing
+  // again replaces the picture and leaves nothing else behind.
+  ASSERT_TRUE(ExportPlot(f.vm, png, QSize(300, 200), &error)) << error.toStdString();
+  EXPECT_EQ(QImage(png).size(), QSize(300, 200));
+  EXPECT_EQ(QDir(VELK_BINARY_DIR).entryList({"plot_export_test*"}, QDir::Files).size(), 3);
 }
 
 TEST(PlotExport, RefusesUnknownKindsUnwritablePlacesAndEmptySizes) {

@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "plot/core/view_model.h"
@@ -33,6 +34,42 @@ RenderOptions VectorOptions() {
   return o;
 }
 
+bool DrawInto(QIODevice& out, const ViewModel& vm, PlotFileKind kind, QSize size,
+              const QString& title) {
+  switch (kind) {
+    case PlotFileKind::kPng:
+      return RenderPlotImage(vm, size).save(&out, "PNG");
+    case PlotFileKind::kSvg: {
+      QSvgGenerator svg;
+      svg.setOutputDevice(&out);
+      svg.setSize(size);
+      svg.setViewBox(QRect(QPoint(0, 0), size));
+      svg.setTitle(title);
+      QPainter p;
+      if (!p.begin(&svg)) return false;
+      RenderPlot(p, size, vm, VectorOptions());
+      return p.end();
+    }
+    case PlotFileKind::kPdf: {
+      QPdfWriter pdf(&out);
+      pdf.setTitle(title);
+      pdf.setCreator(QStringLiteral("Velk"));
+      // One picture pixel is one 96-dpi pixel on the page; the page is the picture.
+      pdf.setResolution(96);
+      const QSizeF points(size.width() * 72.0 / 96.0, size.height() * 72.0 / 96.0);
+      pdf.setPageLayout(
+          QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                      QPageLayout::Portrait, QMarginsF()));
+      QPainter p;
+      if (!p.begin(&pdf)) return false;
+      const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+      RenderPlotFitted(p, page, size, vm, VectorOptions());
+      return p.end();
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 std::optional<PlotFileKind> PlotFileKindOf(const QString& path) {
@@ -51,54 +88,15 @@ bool ExportPlot(const ViewModel& vm, PlotFileKind kind, const QString& path, QSi
     return false;
   }
   const QString title = QString::fromStdString(CurveKindTitle(vm.m_curveKind));
-  switch (kind) {
-    case PlotFileKind::kPng: {
-      const QImage img = RenderPlotImage(vm, size);
-      if (!img.save(path, "PNG")) {
-        SetError(error, NotWritten(path));
-        return false;
-      }
-      return true;
-    }
-    case PlotFileKind::kSvg: {
-      QSvgGenerator svg;
-      svg.setFileName(path);
-      svg.setSize(size);
-      svg.setViewBox(QRect(QPoint(0, 0), size));
-      svg.setTitle(title);
-      QPainter p;
-      if (!p.begin(&svg)) {
-        SetError(error, NotWritten(path));
-        return false;
-      }
-      RenderPlot(p, size, vm, VectorOptions());
-      return p.end();
-    }
-    case PlotFileKind::kPdf: {
-      QPdfWriter pdf(path);
-      pdf.setTitle(title);
-      pdf.setCreator(QStringLiteral("Velk"));
-      // One picture pixel is one 96-dpi pixel on the page; the page is the picture.
-      pdf.setResolution(96);
-      const QSizeF points(size.width() * 72.0 / 96.0, size.height() * 72.0 / 96.0);
-      pdf.setPageLayout(
-          QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
-                      QPageLayout::Portrait, QMarginsF()));
-      QPainter p;
-      if (!p.begin(&pdf)) {
-        SetError(error, NotWritten(path));
-        return false;
-      }
-      const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
-      RenderPlotFitted(p, page, size, vm, VectorOptions());
-      if (!p.end()) {
-        SetError(error, NotWritten(path));
-        return false;
-      }
-      return true;
-    }
+  // Drawn into a temporary file beside the target and renamed over it only when complete, so a
+  // failed export never leaves a damaged picture or destroys the one already there.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || !DrawInto(file, vm, kind, size, title) ||
+      !file.commit()) {
+    SetError(error, NotWritten(path));
+    return false;
   }
-  return false;
+  return true;
 }
 
 bool ExportPlot(const ViewModel& vm, const QString& path, QSize size, QString* error) {
