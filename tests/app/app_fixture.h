@@ -6,8 +6,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "../record/test_files.h"
 #include "app/main_frame.h"
 #include "app/record_document.h"
 #include "app/velk_app.h"
@@ -50,26 +49,17 @@ class AppTest : public ::testing::Test {
   void SetUp() override {
     EnsureQApp();
     SetRecentFiles({});
-    ASSERT_TRUE(m_dir.isValid());
     app = std::make_unique<CVelkApp>(&ui);
   }
   void TearDown() override { app.reset(); }
 
   // Writes a file in the test's folder; returns its path.
   std::string Write(const std::string& name, const std::string& content) {
-    const QString path = m_dir.filePath(QString::fromStdString(name));
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content.data(), static_cast<qint64>(content.size()));
-    return path.toStdString();
+    return m_dir.Write(name, content);
   }
-  std::string Path(const std::string& name) const {
-    return m_dir.filePath(QString::fromStdString(name)).toStdString();
-  }
+  std::string Path(const std::string& name) const { return (m_dir.path() / name).string(); }
   static std::string ReadAll(const std::string& path) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-    return f.readAll().toStdString();
+    return std::filesystem::exists(path) ? ReadBytes(path) : "<missing>";
   }
 
   // Runs command id; while it runs, the first modal dialog it opens is handed to onDialog, which
@@ -92,22 +82,8 @@ class AppTest : public ::testing::Test {
 
   ScriptedInteraction ui;
   std::unique_ptr<CVelkApp> app;
-  QTemporaryDir m_dir;
+  TempDir m_dir;
 };
-
-// A Tektronix text file: record length, three header numbers, then the samples.
-inline std::string TekFile(int n, double value) {
-  std::string s = std::to_string(n) + "\n0\n0\n0\n";
-  for (int i = 0; i < n; ++i) s += std::to_string(value + i * 0.001) + "\n";
-  return s;
-}
-
-// A CS20000 file: samples to the end of the file.
-inline std::string CsFile(int n, double value) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += std::to_string(value) + "\n";
-  return s;
-}
 
 // A test record file: incident readings, then transmitted readings, each plus 512.
 inline std::string RecordFile(int perChannel, int incident, int transmitted) {

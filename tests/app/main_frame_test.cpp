@@ -1,15 +1,10 @@
 #include <QAction>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <set>
 
-#include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app_fixture.h"
-#include "dialogs/curve_select_dlg.h"
-#include "dialogs/test_setup_dlg.h"
 
 namespace velk::testing {
 namespace {
@@ -44,12 +39,6 @@ TEST_F(AppTest, MenusAndCommandsFollowTheActiveDocument) {
   EXPECT_EQ(FindCommand(cmd::kCutCurve)->handler == nullptr, !Enabled(f, cmd::kCutCurve));
   EXPECT_FALSE(f.SendCommand(cmd::kUnused2));
 
-  // A parameter document in front shows menu 128; the record's frame in front again, 129.
-  const std::string pat = Write("p.pat", "5122.0 198646.0 5026.548160\n");
-  ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(pat)));
-  EXPECT_EQ(f.currentMenuId(), 128);
-  f.mdiArea().setActiveSubWindow(app->records().front()->frame());
-  EXPECT_EQ(f.currentMenuId(), 129);
   EXPECT_TRUE(f.SendCommand(cmd::kClose));
   EXPECT_TRUE(app->records().empty());
   EXPECT_EQ(f.currentMenuId(), 128);
@@ -83,23 +72,6 @@ TEST_F(AppTest, RecentFileEntriesComeFromTheSettings) {
   EXPECT_EQ(app->ws().openedRecordPath, a);
   EXPECT_EQ(app->ws().flags, kWavesLoaded | kRecordFileSource);
   EXPECT_EQ(app->RecentFiles(), QStringList{QString::fromStdString(a)});
-}
-
-TEST_F(AppTest, ClosingTheChildFrameDestroysTheRecordAndItsDialogs) {
-  const std::string rec = Write("S1.DAT", RecordFile(300, 10, -10));
-  ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(rec)));
-  RecordDocument* r = app->records().front().get();
-  QPointer<CChildFrame> frame = r->frame();
-  QPointer<CTestSetupDlg> setup = r->setupDialog();
-  QPointer<CCurveSelectDlg> chooser = r->curveChooser();
-  ASSERT_TRUE(frame);
-  EXPECT_TRUE(frame->isMaximized());
-  frame->close();
-  QApplication::processEvents();
-  EXPECT_TRUE(app->records().empty());
-  EXPECT_FALSE(frame);
-  EXPECT_FALSE(setup);
-  EXPECT_FALSE(chooser);
 }
 
 }  // namespace

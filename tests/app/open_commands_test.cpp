@@ -42,8 +42,8 @@ class OpenTest : public AppTest {
 };
 
 TEST_F(OpenTest, TektronixPairOpensOneTestWithItsFlagsAndStartPoints) {
-  const std::string inc = Write("ch1.txt", TekFile(500, 0.5));
-  const std::string tr = Write("ch2.txt", TekFile(500, -0.25));
+  const std::string inc = Write("ch1.txt", TekText(500, Ramp(500, 0.5, 0.001)));
+  const std::string tr = Write("ch2.txt", TekText(500, Ramp(500, -0.25, 0.001)));
   OpenWaves(cmd::kOpenTektronix, {inc, tr, QStringLiteral("100"), QStringLiteral(" 100 ")});
   EXPECT_EQ(ui.prompts, (std::vector<std::string>{"打开", "打开"}));
   ASSERT_EQ(app->records().size(), 1u);
@@ -67,7 +67,8 @@ TEST_F(OpenTest, TektronixPairOpensOneTestWithItsFlagsAndStartPoints) {
   EXPECT_EQ(app->records().front()->doc().pointCount(), 500);
 
   // A CS20000 pair sets its own flag.
-  OpenWaves(cmd::kOpenCs20000, {Write("a.cs", CsFile(300, 1.0)), Write("b.cs", CsFile(300, 2.0))});
+  OpenWaves(cmd::kOpenCs20000, {Write("a.cs", CsText(Ramp(300, 1.0, 0.0))),
+                                Write("b.cs", CsText(Ramp(300, 2.0, 0.0)))});
   EXPECT_EQ(app->ws().flags, kWavesLoaded | kCs20000Source);
   EXPECT_TRUE(ui.messages.empty());
 }
@@ -90,7 +91,7 @@ TEST_F(OpenTest, EachWayOfStoppingKeepsTheOpenTest) {
   EXPECT_EQ(app->ws().flags, flags);
 
   // A file that cannot be read.
-  const std::string tr = Write("tr.txt", TekFile(300, 0.1));
+  const std::string tr = Write("tr.txt", TekText(300, Ramp(300, 0.1, 0.001)));
   OpenWaves(cmd::kOpenTektronix, {Path("missing.txt"), tr});
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Open file " + Path("missing.txt") + " fault!"});
   EXPECT_EQ(app->records().front().get(), open);
@@ -98,7 +99,7 @@ TEST_F(OpenTest, EachWayOfStoppingKeepsTheOpenTest) {
 
   // Start points that are no count: the dialog says so and stays open.
   ui.messages.clear();
-  const std::string inc = Write("inc.txt", TekFile(300, 0.1));
+  const std::string inc = Write("inc.txt", TekText(300, Ramp(300, 0.1, 0.001)));
   OpenWaves(cmd::kOpenTektronix, {inc, tr, QStringLiteral("1.5")});
   OpenWaves(cmd::kOpenTektronix, {inc, tr, QStringLiteral("0"), QStringLiteral("-3")});
   EXPECT_EQ(ui.messages, (std::vector<std::string>{"请键入一个整数。", "开始点不能为负数。"}));

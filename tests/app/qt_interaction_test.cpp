@@ -1,13 +1,7 @@
 #include "app/qt_interaction.h"
 
-#include <QComboBox>
-#include <QDragEnterEvent>
 #include <QFileDialog>
-#include <QMdiArea>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QPushButton>
-#include <QUrl>
 
 #include "app_fixture.h"
 
@@ -48,38 +42,6 @@ TEST(QtInteraction, MessageBoxesAndPromptsLookAsTheOperatorKnowsThem) {
   // Files without an extension must show under "所有文件".
   EXPECT_EQ(filters, (QStringList{"Velk file (*.isf)", "所有文件 (*)"}));
   EXPECT_FALSE(answer);
-
-  QString suffix;
-  WithModal([&](QWidget& w) { suffix = dynamic_cast<QFileDialog&>(w).defaultSuffix(); },
-            [&] {
-              answer = ui.AskSavePath("保存为", {{"输出文件 (*.DT3)", "*.DT3"}}, ".DT3", "");
-            });
-  EXPECT_EQ(suffix, QStringLiteral("DT3"));
-  EXPECT_FALSE(answer);
-
-  // An emptied coordinate read-out shows the pane's name again.
-  ui.SetCoordinateText("");
-  EXPECT_EQ(app.mainFrame().coordinateText(), QStringLiteral("coordinate"));
-}
-
-TEST_F(AppTest, DroppedFilesOpenBesideTheOpenTest) {
-  const std::string a = Write("F1.DAT", RecordFile(300, 1, 1));
-  const std::string b = Write("F2.DAT", RecordFile(300, 2, 2));
-  app->OpenTestFile(QString::fromStdString(a));
-  app->ws().Set(kResultsComputed);
-  const std::uint32_t flags = app->ws().flags;
-
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(b))});
-  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&app->mainFrame(), &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&app->mainFrame(), &drop);
-  // Opened by the plain open-document operation: the first test stays, flags are not reset.
-  EXPECT_EQ(app->records().size(), 2u);
-  EXPECT_EQ(app->ws().flags, flags);
-  EXPECT_EQ(app->ws().openedRecordPath, a);
 }
 
 }  // namespace

@@ -76,8 +76,8 @@ TEST_F(SaveTest, QuickSavesWriteParametersThenResultsBesideTheRecord) {
 }
 
 TEST_F(SaveTest, WaveformTestsAlwaysGoThroughTheSavePrompt) {
-  const std::string inc = Write("i.cs", CsFile(300, 1.0));
-  const std::string tr = Write("t.cs", CsFile(300, 2.0));
+  const std::string inc = Write("i.cs", CsText(Ramp(300, 1.0, 0.0)));
+  const std::string tr = Write("t.cs", CsText(Ramp(300, 2.0, 0.0)));
   app->ws().waveOpen.incidentPath = inc;
   app->ws().waveOpen.transmittedPath = tr;
   RunWithDialog(cmd::kOpenCs20000, [](QDialog& d) { d.accept(); });
