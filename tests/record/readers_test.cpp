@@ -7,7 +7,6 @@
 #include <cmath>
 #include <numeric>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,21 +18,6 @@
 
 namespace velk {
 namespace {
-
-// A Tektronix text file: record length, three header numbers, then the samples.
-std::string TekText(int declared, const std::vector<double>& samples) {
-  std::ostringstream s;
-  s.precision(17);
-  s << declared << "\n0\n0\n0\n";
-  for (double v : samples) s << v << "\n";
-  return s.str();
-}
-
-std::vector<double> Ramp(int n, double from, double step = 1.0) {
-  std::vector<double> v(n);
-  for (int i = 0; i < n; ++i) v[i] = from + step * i;
-  return v;
-}
 
 struct Fixture {
   TempDir dir;

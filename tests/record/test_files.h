@@ -1,11 +1,13 @@
 #pragma once
-// A temporary folder per test, removed afterwards, with helpers to write small input files.
+// A temporary folder per test, removed afterwards, and the texts of small recorder files.
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace velk {
 
@@ -38,6 +40,24 @@ class TempDir {
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+inline std::vector<double> Ramp(int n, double from, double step = 1.0) {
+  std::vector<double> v(n);
+  for (int i = 0; i < n; ++i) v[i] = from + step * i;
+  return v;
+}
+
+// A CS20000 file is its samples to the end of the file; a Tektronix text file has the record
+// length and three header numbers before them.
+inline std::string CsText(const std::vector<double>& samples) {
+  std::ostringstream s;
+  s.precision(17);
+  for (double v : samples) s << v << "\n";
+  return s.str();
+}
+inline std::string TekText(int declared, const std::vector<double>& samples) {
+  return std::to_string(declared) + "\n0\n0\n0\n" + CsText(samples);
 }
 
 }  // namespace velk
