@@ -106,29 +106,27 @@ TEST(ComputeStressStrain, EveryReadStaysInsideTheChannel) {
     EXPECT_NEAR(s[2] / s[0], (5.0 + 1.0) / 3.0, 1e-12);  // WT[4] + WT[0]
     EXPECT_NEAR(s[4] / s[0], (7.0 + 3.0) / 3.0, 1e-12);  // WT[6] + WT[2]
   }
-  {
-    // The reflected window runs out before the transmitted one: the curves end with it.
-    TestRecord r(Flat(1000, 0.0), Flat(1000, 0.0));
-    r.doc.m_windows = {0, 0, 900, 1000, 0, 500};
-    r.doc.m_setup.computeModel = kModelIncidentReflected;
-    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
-    EXPECT_EQ(r.doc.m_lastResultIndex, 99);
-    EXPECT_EQ(r.doc.m_computed[kEngStress].size(), 100u);
-    // Model 0 reads the incident window from its start to is + N.
-    r.doc.m_windows = {950, 0, 0, 0, 100, 500};
-    r.doc.m_setup.computeModel = kModelIncidentTransmitted;
-    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
-    EXPECT_EQ(r.doc.m_lastResultIndex, 49);
-    // A window ending at the channel's end: point N would read sample n.
-    r.doc.m_windows = {0, 0, 0, 0, 900, 1000};
-    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
-    EXPECT_EQ(r.doc.m_lastResultIndex, 99);
-    // A transmitted window longer than the limit gives the limit.
-    TestRecord big(Flat(5000, 0.0), Flat(5000, 0.0));
-    big.doc.m_windows = {0, 0, 0, 0, 10, 4000};
-    ASSERT_TRUE(ComputeStressStrain(big.doc, big.ia));
-    EXPECT_EQ(big.doc.m_lastResultIndex, 2000);
-    EXPECT_TRUE(big.ia.messages.empty());
+  // Windows at or past the channel's end: the curves end with the data the model reads.
+  struct Case {
+    const char* what;
+    int n, model;
+    std::array<int, 6> windows;
+    int last;
+  };
+  const Case cases[] = {
+      {"reflected ends first", 1000, kModelIncidentReflected, {0, 0, 900, 1000, 0, 500}, 99},
+      {"incident is to is + N", 1000, kModelIncidentTransmitted, {950, 0, 0, 0, 100, 500}, 49},
+      {"point N would read sample n", 1000, kModelIncidentTransmitted, {0, 0, 0, 0, 900, 1000}, 99},
+      {"longer than the limit", 5000, kModelIncidentTransmitted, {0, 0, 0, 0, 10, 4000}, 2000},
+  };
+  for (const Case& c : cases) {
+    TestRecord r(Flat(c.n, 0.0), Flat(c.n, 0.0), false);
+    r.doc.m_windows = c.windows;
+    r.doc.m_setup.computeModel = c.model;
+    ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia)) << c.what;
+    EXPECT_EQ(r.doc.m_lastResultIndex, c.last) << c.what;
+    EXPECT_EQ(r.doc.m_computed[kEngStress].size(), c.last + 1u) << c.what;
+    EXPECT_TRUE(r.ia.messages.empty()) << c.what;
   }
 }
 

@@ -59,72 +59,67 @@ TEST(LocateFront, ExtrapolatesTheFrontAndRampsTheFoot) {
   EXPECT_EQ(y[101], b);
 }
 
-TEST(LocateFront, StaysInsideTheChannelAtItsEdges) {
-  const double b = 0.0;
-  // A front 3 samples from the start: the slope stencil is cut to the samples that exist.
-  std::vector<double> x = Flat(60, b);
-  for (int i = 3; i < 60; ++i) x[i] = std::min(1.0, (i - 2) * 0.25);
-  FrontResult r = LocateFront(x, b, Polarity::kPositive, 20, 100);
-  EXPECT_EQ(r.fault, FrontFault::kNone);
-  EXPECT_GE(r.window.start, 0);
-  EXPECT_LE(r.window.start, 4);
-  // The end search starts beyond the channel: the end is the channel's end, n.
-  EXPECT_EQ(r.window.end, 60);
-
-  // A pulse already above the threshold at sample 0: no baseline sample before the peak. The
-  // window starts at 0 and the wave is left as it is.
-  std::vector<double> y = Flat(50, b);
-  for (int i = 0; i < 30; ++i) y[i] = 1.0;
-  const std::vector<double> before = y;
-  r = LocateFront(y, b, Polarity::kPositive, 10, 5);
-  EXPECT_EQ(r.fault, FrontFault::kNone);
-  EXPECT_TRUE(r.unreshaped);
-  EXPECT_EQ(r.window.start, 0);
-  EXPECT_EQ(r.window.end, 30);
-  EXPECT_EQ(y, before);
-
-  // A front whose line meets the base half a sample before the channel: trunc(-0.5) + 1 = 1, the
-  // arrival rounded toward zero, not down.
-  std::vector<double> w = Flat(400, b);
-  for (int i = 0; i < 400; ++i) w[i] = 0.01 * (std::min(i, 300) + 0.5);
-  r = LocateFront(w, b, Polarity::kPositive, 350, 100);
-  EXPECT_FALSE(r.unreshaped);
-  EXPECT_EQ(r.window.start, 1);
-  EXPECT_EQ(w[1], b);
+// Fronts at the channel's edges, flat or backward fronts and no pulse at all: every read stays
+// inside the channel, and a wave the front search cannot reshape is left exactly as it was.
+TEST(LocateFront, EdgeCasesStayInsideTheChannel) {
+  auto wave = [](int n, auto value) {
+    std::vector<double> x(n);
+    for (int i = 0; i < n; ++i) x[i] = value(i);
+    return x;
+  };
+  struct Case {
+    const char* what;
+    std::vector<double> x;
+    double base;
+    int peak, minLength;
+    FrontFault fault;
+    int startLo, startHi, end;
+    bool unreshaped;
+  };
+  const Case cases[] = {
+      // The slope stencil is cut to the samples that exist; the end search starts beyond the
+      // channel, so the end is the channel's end, n.
+      {"front 3 samples from the start",
+       wave(60, [](int i) { return i < 3 ? 0.0 : std::min(1.0, (i - 2) * 0.25); }), 0.0, 20, 100,
+       FrontFault::kNone, 0, 4, 60, false},
+      // No baseline sample before the peak: the window starts at 0, the wave stays as it is.
+      {"above the threshold at sample 0", wave(50, [](int i) { return i < 30 ? 1.0 : 0.0; }), 0.0,
+       10, 5, FrontFault::kNone, 0, 0, 30, true},
+      // The line meets the base half a sample before the channel: trunc(-0.5) + 1 = 1, the
+      // arrival rounded toward zero, not down.
+      {"front line meets the base before sample 0",
+       wave(400, [](int i) { return 0.01 * (std::min(i, 300) + 0.5); }), 0.0, 350, 100,
+       FrontFault::kNone, 1, 1, 400, false},
+      {"peak at the last sample", wave(50, [](int i) { return i == 49 ? 1.0 : 0.0; }), 0.0, 49, 100,
+       FrontFault::kNone, 0, 49, 50, false},
+      // Spikes before the crossing at 50 cancel every central difference around it: slope 0,
+      // so the window starts at the crossing.
+      {"flat front",
+       wave(100, [](int i) { return (i > 50 && i < 90) || i == 42 || i == 44 || i == 47; }), 0.0,
+       60, 10, FrontFault::kNone, 51, 51, 90, true},
+      {"no pulse, peak on the base", wave(100, [](int i) { return i == 30 ? 0.2 : 0.5; }), 0.5, 10,
+       100, FrontFault::kNoPulse, 0, 0, 0, true},
+      {"no pulse, peak below the base", wave(100, [](int i) { return i == 30 ? 0.2 : 0.5; }), 0.5,
+       30, 100, FrontFault::kNoPulse, 0, 0, 0, true},
+      {"no pulse, peak past the channel", wave(100, [](int i) { return i == 30 ? 0.2 : 0.5; }), 0.5,
+       100, 100, FrontFault::kNoPulse, 0, 0, 0, true},
+  };
+  for (const Case& c : cases) {
+    std::vector<double> x = c.x;
+    const FrontResult r = LocateFront(x, c.base, Polarity::kPositive, c.peak, c.minLength);
+    EXPECT_EQ(r.fault, c.fault) << c.what;
+    if (c.unreshaped) EXPECT_EQ(x, c.x) << c.what;
+    if (c.fault != FrontFault::kNone) continue;
+    EXPECT_EQ(r.unreshaped, c.unreshaped) << c.what;
+    EXPECT_GE(r.window.start, c.startLo) << c.what;
+    EXPECT_LE(r.window.start, c.startHi) << c.what;
+    EXPECT_EQ(r.window.end, c.end) << c.what;
+  }
+  // The reshaped foot of the front that met the base before sample 0.
+  std::vector<double> w = cases[2].x;
+  LocateFront(w, 0.0, Polarity::kPositive, 350, 100);
+  EXPECT_EQ(w[1], 0.0);
   EXPECT_NEAR(w[2], 0.025, 1e-12);
-
-  // A peak at the last sample.
-  std::vector<double> z = Flat(50, b);
-  z[49] = 1.0;
-  r = LocateFront(z, b, Polarity::kPositive, 49, 100);
-  EXPECT_EQ(r.fault, FrontFault::kNone);
-  EXPECT_LE(r.window.start, 49);
-  EXPECT_EQ(r.window.end, 50);
-}
-
-TEST(LocateFront, FlatOrBackwardFrontStartsAtTheCrossingUntouched) {
-  const double b = 0.0;
-  std::vector<double> x = Flat(100, b);
-  for (int i = 51; i < 90; ++i) x[i] = 1.0;
-  // Spikes before the crossing at 50 cancel every central difference around it: slope 0.
-  x[42] = x[44] = x[47] = 1.0;
-  const std::vector<double> before = x;
-  FrontResult r = LocateFront(x, b, Polarity::kPositive, 60, 10);
-  EXPECT_EQ(r.fault, FrontFault::kNone);
-  EXPECT_TRUE(r.unreshaped);
-  EXPECT_EQ(r.window.start, 51);
-  EXPECT_EQ(r.window.end, 90);
-  EXPECT_EQ(x, before);
-}
-
-TEST(LocateFront, NoPulseOnTheWaveSideLeavesTheWaveAlone) {
-  std::vector<double> x = Flat(100, 0.5);
-  x[30] = 0.2;
-  const auto before = x;
-  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 10, 100).fault, FrontFault::kNoPulse);
-  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 30, 100).fault, FrontFault::kNoPulse);
-  EXPECT_EQ(LocateFront(x, 0.5, Polarity::kPositive, 100, 100).fault, FrontFault::kNoPulse);
-  EXPECT_EQ(x, before);
 }
 
 // Incident pulse at 300.5-800, reflected (negative) at 1300.5-1800 on the incident channel,
