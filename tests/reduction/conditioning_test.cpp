@@ -32,11 +32,7 @@ TEST(BridgeFactor, DefaultsAndZeroInputs) {
 // The working waves are shaped in place: the foot ramps a window method drew stay.
 TEST(RearrangeChannels, ZeroOutsideWindowsBaselineOffInside) {
   const int n = 40;
-  std::vector<double> inc(n), tr(n);
-  for (int i = 0; i < n; ++i) {
-    inc[i] = 10.0 + i;
-    tr[i] = 100.0 + i;
-  }
+  const std::vector<double> inc = Ramp(n, 10.0), tr = Ramp(n, 100.0);
   TestRecord r(inc, tr, false);
   r.doc.m_incBaseMean = 0.5;
   r.doc.m_trBaseMean = 0.25;
@@ -81,11 +77,7 @@ TEST(RearrangeChannels, ZeroOutsideWindowsBaselineOffInside) {
 // the channel.
 TEST(RearrangeChannels, FromASourceEqualsCopyThenInPlace) {
   const int n = 30;
-  std::vector<double> inc(n), tr(n);
-  for (int i = 0; i < n; ++i) {
-    inc[i] = 3.0 + i * 0.5;
-    tr[i] = -1.0 + i * 0.25;
-  }
+  const std::vector<double> inc = Ramp(n, 3.0, 0.5), tr = Ramp(n, -1.0, 0.25);
   TestRecord r(std::vector<double>(n, 0.0), std::vector<double>(n, 0.0), false);
   r.doc.m_incBaseMean = 0.75;
   r.doc.m_trBaseMean = -0.5;

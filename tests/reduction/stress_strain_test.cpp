@@ -97,7 +97,7 @@ TEST(ComputeStressStrain, EveryReadStaysInsideTheChannel) {
     // The shifted transmitted start falls before sample 0: those reads are zero, as the
     // rearranged transmitted wave is before its window.
     TestRecord r(Flat(100, 0.0), Flat(100, 0.0));
-    for (int i = 0; i < 100; ++i) r.doc.m_workTr[i] = 1.0 + i;
+    r.doc.m_workTr = Ramp(100, 1.0);
     r.doc.m_windows = {0, 50, 0, 50, 2, 50};
     ASSERT_TRUE(ComputeStressStrain(r.doc, r.ia));
     const auto& s = r.doc.m_computed[kEngStress];
@@ -273,11 +273,8 @@ TEST(ComputeStressStrain, FoamResamplingStaysBoundedForAnyTimeMap) {
 }
 
 TEST(OnCalculate, RebuildsWorkingWavesThenPlacesWindowsAndComputes) {
-  std::vector<double> inc = Flat(2200, 0.5), tr = Flat(2200, 0.25);
-  testing::AddPulse(inc, 300.5, 400.5, 700, 800, 2.0);
-  testing::AddPulse(inc, 1300.5, 1400.5, 1700, 1800, -1.5);
-  testing::AddPulse(tr, 900.5, 1000.5, 1250, 1350, 0.5);
-  TestRecord r(inc, tr);
+  auto rp = testing::ThreeWaveRecord();
+  TestRecord& r = *rp;
   int notified = 0;
   r.doc.m_observer.chooserChanged = [&] { ++notified; };
 
@@ -295,7 +292,7 @@ TEST(OnCalculate, RebuildsWorkingWavesThenPlacesWindowsAndComputes) {
   EXPECT_EQ(r.view->m_curveKind, kProcessedWave);
   EXPECT_EQ(r.doc.m_lastResultIndex, 1350 - 901);
   // The smoothed waves were refreshed from the raw ones; the spare entry repeats the last sample.
-  EXPECT_EQ(r.doc.m_smoothInc[2200], inc[2199]);
+  EXPECT_EQ(r.doc.m_smoothInc[2200], r.doc.m_rawInc[2199]);
 
   // With the smoothed curves shown, 32807 starts from the smoothed waves.
   r.view->m_showSmoothed = 1;

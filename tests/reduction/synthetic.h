@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "../record/test_files.h"
 #include "plot/core/view_model.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
@@ -48,5 +49,19 @@ inline void AddPulse(std::vector<double>& x, double rise0, double rise1, double 
 }
 
 inline std::vector<double> Flat(int n, double base) { return std::vector<double>(n, base); }
+
+// Incident pulse at 300.5-800, reflected (negative) at 1300.5-1800 on the incident channel,
+// transmitted at 900.5-1350 on the transmitted channel; quiet baselines over 0-199. The working
+// waves are copies of the raw ones.
+inline std::unique_ptr<TestRecord> ThreeWaveRecord(bool withView = true) {
+  std::vector<double> inc = Flat(2200, 0.5), tr = Flat(2200, 0.25);
+  AddPulse(inc, 300.5, 400.5, 700, 800, 2.0);
+  AddPulse(inc, 1300.5, 1400.5, 1700, 1800, -1.5);
+  AddPulse(tr, 900.5, 1000.5, 1250, 1350, 0.5);
+  auto r = std::make_unique<TestRecord>(inc, tr, withView);
+  r->doc.m_workInc = r->doc.m_rawInc;
+  r->doc.m_workTr = r->doc.m_rawTr;
+  return r;
+}
 
 }  // namespace velk::testing

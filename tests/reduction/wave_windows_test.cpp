@@ -12,6 +12,7 @@ namespace {
 using testing::AddPulse;
 using testing::Flat;
 using testing::TestRecord;
+using testing::ThreeWaveRecord;
 
 TEST(FirstPeak, SkipsLowBumpsTakesPlateauStartFallsBackToMaximum) {
   //                              0  1  2  3  4  5  6  7  8  9
@@ -120,19 +121,6 @@ TEST(LocateFront, EdgeCasesStayInsideTheChannel) {
   LocateFront(w, 0.0, Polarity::kPositive, 350, 100);
   EXPECT_EQ(w[1], 0.0);
   EXPECT_NEAR(w[2], 0.025, 1e-12);
-}
-
-// Incident pulse at 300.5-800, reflected (negative) at 1300.5-1800 on the incident channel,
-// transmitted at 900.5-1350 on the transmitted channel; quiet baselines over 0-199.
-std::unique_ptr<TestRecord> ThreeWaveRecord(bool withView = true) {
-  std::vector<double> inc = Flat(2200, 0.5), tr = Flat(2200, 0.25);
-  AddPulse(inc, 300.5, 400.5, 700, 800, 2.0);
-  AddPulse(inc, 1300.5, 1400.5, 1700, 1800, -1.5);
-  AddPulse(tr, 900.5, 1000.5, 1250, 1350, 0.5);
-  auto r = std::make_unique<TestRecord>(inc, tr, withView);
-  r->doc.m_workInc = r->doc.m_rawInc;
-  r->doc.m_workTr = r->doc.m_rawTr;
-  return r;
 }
 
 TEST(PickWaveFronts, PromptsPicksAndPlacesTheThreeWindows) {
