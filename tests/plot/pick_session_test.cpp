@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../record/test_files.h"
 #include "plot_fixture.h"
 
 namespace velk {
@@ -14,9 +15,7 @@ const PlotMetrics kMetrics = MetricsForClient(690, 490);  // W = 660, H = 430
 // Kind 5 over indices 0..200 with y = 1.5 i, on an axis where px(i) = 60 + 3 i and
 // py(y) = 430 - y.
 void HistoryCurve(PlotFixture& f, double xEnd = 200) {
-  std::vector<double> y(201);
-  for (int i = 0; i <= 200; ++i) y[i] = 1.5 * i;
-  f.Results(y, y);
+  f.Results(Ramp(201, 0.0, 1.5), Ramp(201, 0.0, 1.5));
   f.vm.SelectCurve(kEngStressCurve, 1, 0);
   f.vm.Current() = ScaleRecord{0, xEnd, xEnd, xEnd / 5, 0, 0, 400, 400, 80, 0};
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "../record/test_files.h"
 #include "plot/core/pick_session.h"
 #include "plot/render/plot_renderer.h"
 #include "plot_fixture.h"
@@ -29,16 +30,9 @@ struct ShownView {
   ShownView() {
     QObject::connect(view.get(), &CVelkView::coordinateText,
                      [this](const QString& t) { coordinates << t; });
-    std::vector<double> inc(1000), tr(1000);
-    for (int i = 0; i < 1000; ++i) {
-      inc[i] = 0.001 * i;
-      tr[i] = -0.001 * i;
-    }
-    doc.InstallWaves(inc, tr);
+    doc.InstallWaves(Ramp(1000, 0.0, 0.001), Ramp(1000, 0.0, -0.001));
     view->OnInitialUpdate();
-    std::vector<double> y(201);
-    for (int i = 0; i <= 200; ++i) y[i] = 1.5 * i;
-    for (auto& c : doc.m_computed) c = y;
+    for (auto& c : doc.m_computed) c = Ramp(201, 0.0, 1.5);
     doc.m_smoothed = doc.m_computed;
     doc.m_lastResultIndex = 200;
     view->model().ScaleResults();
