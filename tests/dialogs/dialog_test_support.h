@@ -1,9 +1,10 @@
 #pragma once
 // Shared by the dialog tests: one QApplication for the test program, a recorder for the
-// messages the data exchange raises, and helpers to drive modal dialogs from a timer.
+// messages the data exchange raises, and helpers to drive dialogs and type into their fields.
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -37,17 +38,6 @@ class MessageRecorder {
   ExchangeMessageSink m_previous;
 };
 
-// Runs `drive` on the modal dialog once it is up (from the event loop), then lets `run` return.
-// `run` starts the modal loop (exec()).
-template <typename Run>
-auto WithModal(std::function<void(QWidget* modal)> drive, Run run) {
-  QTimer::singleShot(0, [drive] {
-    QWidget* w = QApplication::activeModalWidget();
-    drive(w);
-  });
-  return run();
-}
-
 // Polls until a modal dialog of type T is up, then runs `drive` on it once. Unlike a single
 // timer this also finds a dialog that a command opens after an earlier one has closed.
 template <typename T>
@@ -62,6 +52,13 @@ void DriveWhenUp(std::function<void(T*)> drive) {
     }
   });
   timer->start();
+}
+
+// Replaces a field's text the way an operator does: select all, type over it.
+inline void TypeOver(QLineEdit* e, const QString& text) {
+  e->setFocus();
+  e->selectAll();
+  QTest::keyClicks(e, text);
 }
 
 // The line edit with the given historical control number.

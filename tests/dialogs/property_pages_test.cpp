@@ -14,13 +14,7 @@ namespace {
 using testing::App;
 using testing::EditById;
 using testing::MessageRecorder;
-
-// Replaces a field's text the way an operator does: select all, type over it.
-void TypeOver(QLineEdit* e, const QString& text) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, text);
-}
+using testing::TypeOver;
 
 ParameterPage DefaultBridge() {
   return ParameterPage{kDefaultConversionFactor, 1.0, 2.1, 8.0, 500.0};

@@ -1,10 +1,11 @@
+#include "dialogs/test_setup_dlg.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QTest>
 
 #include "dialog_test_support.h"
-#include "dialogs/test_setup_dlg.h"
 #include "plot/core/view_model.h"
 #include "record/velk_doc.h"
 
@@ -14,6 +15,7 @@ namespace {
 using testing::App;
 using testing::EditById;
 using testing::MessageRecorder;
+using testing::TypeOver;
 
 // A record with short waves and a view model standing in for the plot view.
 struct Fixture {
@@ -26,11 +28,6 @@ struct Fixture {
   CVelkDoc doc;
   ViewModel view;
 };
-
-void TypeOver(QLineEdit* e, const char* text) {
-  e->selectAll();
-  QTest::keyClicks(e, text);
-}
 
 TEST(CTestSetupDlg, AZeroSamplingFrequencyKeepsTheLastUsableIntervalAndSaysSo) {
   Fixture f;
