@@ -19,7 +19,7 @@ class SaveTest : public AppTest {
   int Send(int id) { return app->mainFrame().SendCommand(id) ? 1 : 0; }
 };
 
-TEST_F(SaveTest, ParameterFileFoundBesideTheRecordIsReplacedWithoutAsking) {
+TEST_F(SaveTest, ParameterFileIsReplacedBesideTheRecordOrNamedByTheOperator) {
   const std::string rec = Write("A1.DAT", RecordFile(300, 1, 1));
   const std::string pat = Write("a1.PAT", "5122.0 198646.0 5026.548160\n");
   app->OpenTestFile(QString::fromStdString(rec));
@@ -27,12 +27,9 @@ TEST_F(SaveTest, ParameterFileFoundBesideTheRecordIsReplacedWithoutAsking) {
   Send(cmd::kSaveParameterFile);
   EXPECT_TRUE(ui.prompts.empty());
   EXPECT_NE(ReadAll(pat), "5122.0 198646.0 5026.548160\n");
-  EXPECT_TRUE(app->paraDocs().empty());
-}
 
-TEST_F(SaveTest, OtherwiseTheOperatorNamesTheParameterFile) {
-  const std::string rec = Write("B1.DAT", RecordFile(300, 1, 1));
-  app->OpenTestFile(QString::fromStdString(rec));
+  // A record without one: the operator names it.
+  app->OpenTestFile(QString::fromStdString(Write("B1.DAT", RecordFile(300, 1, 1))));
   Send(cmd::kSaveParameterFile);  // cancelled
   EXPECT_EQ(ui.prompts, std::vector<std::string>{"保存为"});
   EXPECT_EQ(ReadAll(Path("b1.PAT")), "<missing>");
