@@ -42,9 +42,8 @@ std::array<std::vector<double>, 3> ReadColumns(const fs::path& p) {
 }
 
 fs::path Dir() {
-  const auto d = fs::temp_directory_path() / "velk_reduce_accuracy_test";
-  fs::create_directories(d);
-  return d;
+  static const TempDir dir;
+  return dir.path();
 }
 
 // One simulated test written as its recorder would, with the command line that opens it.
