@@ -4,8 +4,8 @@
 
 #include <QTabWidget>
 #include <QTest>
-#include <clocale>
 
+#include "../record/locale_util.h"
 #include "dialog_test_support.h"
 
 namespace velk {
@@ -18,12 +18,6 @@ TEST(DataExchangeFields, WriteInTheirOwnPrecisionAndRefuseWhatIsNoNumber) {
   EXPECT_EQ(FormatFloatField(0.2f), "0.2");  // the float's own digits, not 0.200000002980232
   EXPECT_EQ(FormatDoubleField(476.1904761904762), "476.190476190476");
   EXPECT_EQ(FormatFixedField(1000.0 / 3.0), "333.333333");
-  // A desktop with a decimal comma must not change what the fields show.
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
-    EXPECT_EQ(FormatDoubleField(0.5), "0.5");
-    EXPECT_EQ(ParseDoubleField("0.5"), 0.5);
-    std::setlocale(LC_NUMERIC, "C");
-  }
   EXPECT_EQ(ParseIntField(" +12 "), 12);
   for (const char* bad : {"", " ", "-", "+", "+-7", "12abc", "1.5", "1e3", "99999999999", "０"}) {
     EXPECT_FALSE(ParseIntField(QString::fromUtf8(bad))) << bad;
@@ -37,6 +31,13 @@ TEST(DataExchangeFields, WriteInTheirOwnPrecisionAndRefuseWhatIsNoNumber) {
   EXPECT_FALSE(ParseFloatField("1e39"));
   EXPECT_EQ(ParseFloatField("3.4e38"), 3.4e38f);
   EXPECT_EQ(ParseFloatField("0.2"), 0.2f);
+
+  // A desktop with a decimal comma must not change what the fields show.
+  CLocaleAfterwards restore;
+  if (!UseDecimalCommaLocale()) GTEST_SKIP() << "no decimal-comma locale on this machine";
+  EXPECT_EQ(FormatDoubleField(0.5), "0.5");
+  EXPECT_EQ(FormatFixedField(0.25), "0.250000");
+  EXPECT_EQ(ParseDoubleField("0.5"), 0.5);
 }
 
 class OneIntPage : public PropertyPage {
