@@ -35,7 +35,9 @@ TEST(SimulatePhysics, SpecimenIsInForceBalanceAndFollowsItsLaw) {
       ASSERT_LE(s, L.yieldMpa * 1.001);
     }
     // The truth is the loading branch: strain only grows along it.
-    if (j > 0) ASSERT_GE(e, r.truth[j - 1].first);
+    if (j > 0) {
+      ASSERT_GE(e, r.truth[j - 1].first);
+    }
   }
   EXPECT_GT(plastic, 300);
   EXPECT_NEAR(r.truth.back().first, r.maxStrain, 1e-12);
