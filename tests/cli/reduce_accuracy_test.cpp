@@ -85,7 +85,11 @@ SimulatedTest Make(const std::string& name, const SimConfig& cfg, const Recorder
 
 std::vector<SimulatedTest> Tests() {
   // Steel bars, a steel specimen; a 12-bit scope over 10 V with 2 mV noise.
-  RecorderSettings scope{.noiseStd = 0.002, .seed = 11, .bits = 12, .range = 10};
+  RecorderSettings scope;
+  scope.noiseStd = 0.002;
+  scope.seed = 11;
+  scope.bits = 12;
+  scope.range = 10;
   scope.incident.offset = 0.012;
   scope.transmitted.offset = -0.008;
   // Aluminium bars and a soft copper-like specimen, from a recorder file with one decimal.

@@ -109,7 +109,9 @@ TEST(LocateFront, EdgeCasesStayInsideTheChannel) {
     std::vector<double> x = c.x;
     const FrontResult r = LocateFront(x, c.base, Polarity::kPositive, c.peak, c.minLength);
     EXPECT_EQ(r.fault, c.fault) << c.what;
-    if (c.unreshaped) EXPECT_EQ(x, c.x) << c.what;
+    if (c.unreshaped) {
+      EXPECT_EQ(x, c.x) << c.what;
+    }
     if (c.fault != FrontFault::kNone) continue;
     EXPECT_EQ(r.unreshaped, c.unreshaped) << c.what;
     EXPECT_GE(r.window.start, c.startLo) << c.what;
@@ -215,7 +217,9 @@ TEST(WaveWindows, CancelledPickOrAChannelWithoutPulseChangesNothing) {
               how == 0 ? kCancelled : kRefused)
         << how;
     ASSERT_EQ(r.ia.messages.size(), (std::array<std::size_t, 3>{2, 4, 1}[how])) << how;
-    if (how > 0) EXPECT_NE(r.ia.messages.back().find("transmitted"), std::string::npos) << how;
+    if (how > 0) {
+      EXPECT_NE(r.ia.messages.back().find("transmitted"), std::string::npos) << how;
+    }
     EXPECT_EQ(r.doc.m_shownWaves, 2) << how;
     EXPECT_EQ(r.doc.m_windows, (std::array<int, 6>{1, 2, 3, 4, 5, 6})) << how;
     EXPECT_EQ(r.doc.m_workInc, before) << how;
