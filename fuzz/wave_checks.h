@@ -3,9 +3,11 @@
 // arrays all agree with its point count and whose baseline ranges lie inside the waves; on failure
 // a message to the operator and an untouched record.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
+#include "fuzz_input.h"
 #include "record/reader.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
@@ -39,6 +41,22 @@ inline void CheckReadOutcome(const CVelkDoc& doc, const ScriptedInteraction& ui,
   } else {
     Fail("reader returned neither success nor failure");
   }
+}
+
+// One fuzz input read as a pair of recorder files by read (a reader of the record's own
+// waveform-open inputs): two control bytes give the start points, the rest the two files.
+inline void ReadFuzzedPair(const std::uint8_t* data, std::size_t size,
+                           int (*read)(CVelkDoc&, Interaction&)) {
+  Input in{{reinterpret_cast<const char*>(data), size}};
+  Workspace ws;
+  ws.waveOpen.incidentStart = in.Byte() * 4;
+  ws.waveOpen.transmittedStart = in.Byte() * 4;
+  const auto [inc, tr] = in.Files();
+  ws.waveOpen.incidentPath = WriteScratch("inc.txt", inc);
+  ws.waveOpen.transmittedPath = WriteScratch("tr.txt", tr);
+  CVelkDoc doc(ws);
+  ScriptedInteraction ui;
+  CheckReadOutcome(doc, ui, read(doc, ui));
 }
 
 }  // namespace velk::fuzz

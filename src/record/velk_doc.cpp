@@ -107,7 +107,7 @@ void CVelkDoc::MakeWaveCopies() {
     s.clear();
     ReserveLarge(s, n + 1);
     s.assign(raw.begin(), raw.begin() + static_cast<std::ptrdiff_t>(n));
-    s.push_back(n > 0 ? raw[n - 1] : 0.0);
+    s.push_back(raw[n - 1]);
   };
   smoothed(m_rawInc, m_smoothInc);
   smoothed(m_rawTr, m_smoothTr);
