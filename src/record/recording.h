@@ -63,4 +63,15 @@ struct RecordingResult {
   Recording recording;
 };
 
+// The short name of a format as velk-reduce spells it: "auto", "tek", "cs", "record", "isf",
+// "tek-csv", "trc", "csv".
+const char* RecordingFormatName(RecordingFormat format);
+// The format of a file from its first bytes (never from its name); kAuto when none fits.
+RecordingFormat DetectRecordingFormat(std::string_view head);
+
+// Reads one instrument file whole. kAuto detects the format from the content. On failure nothing
+// is kept and the result says why.
+RecordingResult ReadRecording(const std::string& path,
+                              RecordingFormat format = RecordingFormat::kAuto);
+
 }  // namespace velk
