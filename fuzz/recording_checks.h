@@ -1,8 +1,9 @@
 #pragma once
 // What every instrument reader must give, checked after each fuzzed read: on success at least one
-// channel, no channel empty and no more samples than the file has bytes; on failure a message and
-// no channel.
+// channel, no channel empty, no more samples than the file has bytes, every sample and interval a
+// finite number; on failure a message and no channel.
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -25,7 +26,11 @@ inline void CheckRecording(const RecordingResult& r, std::string_view bytes) {
   for (const RecordingChannel& ch : r.recording.channels) {
     if (ch.values.empty()) fail("an empty channel");
     if (ch.values.size() > bytes.size()) fail("more samples than bytes");
-    if (!(ch.sampleIntervalS >= 0)) fail("a negative or NaN sample interval");
+    if (!(ch.sampleIntervalS >= 0) || !std::isfinite(ch.sampleIntervalS))
+      fail("a negative, infinite or NaN sample interval");
+    for (const double v : ch.values) {
+      if (!std::isfinite(v)) fail("a sample that is no finite number");
+    }
   }
 }
 

@@ -10,6 +10,7 @@
 // "time,value" exports write it.
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -261,6 +262,18 @@ RecordingResult CheckUniform(const std::vector<double>& t, const std::vector<int
   return {true};
 }
 
+// The mean step of a printed time column is exact far beyond nine digits; rounding to nine
+// gives the interval the instrument set (1e-9, not 9.999999999999999e-10). 0 when the step is
+// no usable interval (an Increment of 1e-320 or 1e308 in a header).
+double RoundedInterval(double step) {
+  if (!(std::isfinite(step) && step > 0)) return 0;
+  char text[32];
+  const auto printed = std::to_chars(text, text + sizeof text, step, std::chars_format::general, 9);
+  double rounded = 0;
+  const auto read = std::from_chars(text, printed.ptr, rounded);
+  return read.ec == std::errc() && std::isnormal(rounded) ? rounded : 0;
+}
+
 }  // namespace
 
 RecordingResult ParseDelimited(std::string_view text) {
@@ -355,7 +368,12 @@ RecordingResult ParseDelimited(std::string_view text) {
         time.push_back(v);
         lineOf.push_back(lines.number());
       } else {
-        channels[c++].values.push_back(v * scale[j]);
+        // A cell in kV can be finite and its volts not.
+        const double volts = v * scale[j];
+        if (!std::isfinite(volts))
+          return RecordingFailure(kNotNumber,
+                                  {std::to_string(lines.number()), std::string(cells[j])});
+        channels[c++].values.push_back(volts);
       }
     }
   } while (lines.Next(line));
@@ -366,9 +384,7 @@ RecordingResult ParseDelimited(std::string_view text) {
     double step = 0;
     RecordingResult uniform = CheckUniform(time, lineOf, step);
     if (!uniform.ok) return uniform;
-    // The mean step of a printed time column is exact far beyond nine digits; rounding to nine
-    // gives the interval the instrument set (1e-9, not 9.999999999999999e-10).
-    interval = std::stod(NumberText(step * layout.timeUnitS));
+    interval = RoundedInterval(step * layout.timeUnitS);
   }
   for (RecordingChannel& ch : channels) {
     ch.sampleIntervalS = interval > 0 ? interval : 0;

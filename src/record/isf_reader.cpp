@@ -4,6 +4,7 @@
 // header path (":WFMPRE:", ":WFMP:CH1:"...).
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -257,12 +258,13 @@ RecordingResult ParseIsf(std::string_view bytes) {
     end = start + static_cast<std::size_t>(length);
   }
   if (ch.values.empty()) return RecordingFailure(kRecNoData);
+  if (!AllFinite(ch.values)) return RecordingFailure(kRecBadScale, {"YMULT/YOFF/YZERO"});
 
   const auto wfid = pre.values.find("WFID");
   const std::string id(wfid == pre.values.end() ? "" : Trim(wfid->second));
   ch.name = id.empty() ? "1" : std::string(Trim(std::string_view(id).substr(0, id.find(','))));
   ch.unit = pre.values.count("YUNIT") ? std::string(Trim(pre.values.at("YUNIT"))) : "V";
-  ch.sampleIntervalS = xincr > 0 ? xincr : 0;
+  ch.sampleIntervalS = std::isfinite(xincr) && xincr > 0 ? xincr : 0;
   r.recording.channels.push_back(std::move(ch));
   if (const int more = CountFurtherCurves(bytes.substr(std::min(end, bytes.size()))); more > 0)
     r.recording.notes.push_back({kSeveral, {std::to_string(more + 1)}});

@@ -1,5 +1,6 @@
 #include "record/recording.h"
 
+#include <cmath>
 #include <cstdio>
 #include <new>
 
@@ -86,6 +87,13 @@ std::string NumberText(double v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.9g", v);
   return buf;
+}
+
+bool AllFinite(const std::vector<double>& values) {
+  for (const double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
 }
 
 bool LooksBinary(std::string_view bytes) {

@@ -20,6 +20,7 @@ inline constexpr const char* kRecFrequencyDomain = "文件 %1 是频域数据（
 inline constexpr const char* kRecTruncated = "文件 %1 不完整：数据块长度 %2 字节超出文件。";
 inline constexpr const char* kRecBadPointCount = "文件 %1 中的点数 %2 无效。";
 inline constexpr const char* kRecTooLong = "文件 %1 的点数超过了可以处理的范围。";
+inline constexpr const char* kRecBadScale = "文件 %1 中的换算系数 %2 无效：换算出的电压超出范围。";
 
 // A recording never holds more samples than a wave can (the smoothed wave holds one more, and its
 // length is an int).
@@ -36,6 +37,9 @@ RecordingResult ParseTektronixText(std::string_view text);
 // Detects (kAuto) and reads.
 RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format);
 
+// True when every value is a finite number: a scale of 1e308 or NaN in a header must not reach a
+// wave as infinities.
+bool AllFinite(const std::vector<double>& values);
 // True when bytes hold something no text export has: a NUL or other control bytes.
 bool LooksBinary(std::string_view bytes);
 // Text of a number for a message ("400e-09", "10000").

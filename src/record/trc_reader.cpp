@@ -145,6 +145,8 @@ RecordingResult ParseTrc(std::string_view bytes) {
   } else {
     Convert<std::int16_t>(p, ch.values.size(), d.little(), gain, vOffset, ch.values.data());
   }
+  if (!AllFinite(ch.values))
+    return RecordingFailure(kRecBadScale, {"VERTICAL_GAIN/VERTICAL_OFFSET"});
   r.recording.channels.push_back(std::move(ch));
   r.recording.format = RecordingFormat::kTrc;
   r.ok = true;

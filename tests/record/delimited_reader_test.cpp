@@ -100,6 +100,15 @@ TEST(DelimitedReader, ChannelNamesAndTheRowOfABadCell) {
   const RecordingResult bad = ParseDelimited("Time,CH1\n(s),(V)\n0,1\n1,2\n2,two\n");
   EXPECT_FALSE(bad.ok);
   EXPECT_EQ(bad.args, (std::vector<std::string>{"5", "two"}));
+  // Finite in kV, infinite in volts.
+  const RecordingResult huge = ParseDelimited("Time,CH1\n(s),(kV)\n0,1\n1,1e306\n");
+  EXPECT_FALSE(huge.ok);
+  EXPECT_EQ(huge.args, (std::vector<std::string>{"4", "1e306"}));
+  // An Increment whose interval underflows is no interval, and no reason to stop.
+  const RecordingResult tiny =
+      ParseDelimited("X,CH1,Start,Increment\nSequence,Volt,0,1e-310\n0,1\n1,2\n");
+  ASSERT_TRUE(tiny.ok) << tiny.message;
+  EXPECT_EQ(tiny.recording.channels[0].sampleIntervalS, 0);
 }
 
 }  // namespace

@@ -118,6 +118,10 @@ TEST(IsfReader, DamagedFilesAreRefusedWithTheirReason) {
       {":WFMPRE:BYT_NR 4;BN_FMT FP;YMULT 1;:CURVE #14abcd", "文件 %1 的数据格式 %2 无法读入。"},
       {":WFMPRE:BYT_NR 1;YMULT 1;XUNIT \"Hz\";:CURVE #14abcd", kRecFrequencyDomain},
       {":WFMPRE:BYT_NR 1;YMULT 1;", "文件 %1 中没有波形数据块（CURVE）。"},
+      // Scales whose volts are no numbers: NaN, or finite but overflowing with the raw counts.
+      {":WFMPRE:BYT_NR 1;YMULT nan;:CURVE #14abcd", kRecBadScale},
+      {":WFMPRE:BYT_NR 2;YMULT 1e308;YOFF -1e308;:CURVE #14abcd", kRecBadScale},
+      {":WFMPRE:ENCDG ASC;YMULT 1;:CURVE 1,inf,3\n", kRecBadScale},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bytes);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -116,7 +117,7 @@ TEST(TrcReader, SequenceReadsItsFirstSegmentAfterTheTriggerTimes) {
   EXPECT_EQ(r.recording.notes[0].args, std::vector<std::string>{"3"});
 }
 
-TEST(TrcReader, FilesShorterThanTheirDescriptorAreRefused) {
+TEST(TrcReader, ShortFilesAndScalesWithoutVoltsAreRefused) {
   TrcImage good;
   good.words = true;
   good.raw = {1, 2, 3, 4};
@@ -125,6 +126,8 @@ TEST(TrcReader, FilesShorterThanTheirDescriptorAreRefused) {
   longText.userTextBytes = 1000;
   std::string textCut = longText.Bytes();
   textCut.resize(textCut.size() - 1000);  // the user text announced but missing
+  TrcImage nanGain = good;
+  nanGain.gain = std::numeric_limits<float>::quiet_NaN();
   struct Case {
     std::string bytes;
     const char* message;
@@ -132,6 +135,7 @@ TEST(TrcReader, FilesShorterThanTheirDescriptorAreRefused) {
       {bytes.substr(0, 11 + 200), "文件 %1 不完整：波形描述比文件长。"},
       {bytes.substr(0, bytes.size() - 1), kRecTruncated},
       {textCut, kRecTruncated},
+      {nanGain.Bytes(), kRecBadScale},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bytes.size());
