@@ -32,10 +32,13 @@ int BatchInteraction::PickPoint(CVelkDoc& doc) {
 }
 
 std::string CheckOptions(const ReduceOptions& o) {
-  if (o.InputCount() != 1) return "name exactly one input: --tek, --cs, --record or --demo";
-  if (!o.start.empty() && o.tek.empty() && o.cs.empty()) {
-    return "--start applies to --tek and --cs only";
+  if (o.InputCount() != 1) {
+    return "name exactly one input: --tek, --cs, --record, --demo or --inc with --tr";
   }
+  if (!o.start.empty() && o.tek.empty() && o.cs.empty() && o.inc.empty()) {
+    return "--start applies to --tek, --cs and --inc with --tr only";
+  }
+  if (const std::string problem = CheckRecordingOptions(o); !problem.empty()) return problem;
   if (!o.cs.empty() && (!o.bridgeInc.empty() || !o.bridgeTr.empty())) {
     // The desktop program ignores the bridge command on a CS20000 test; a batch run must not
     // quietly drop what it was asked for.
@@ -58,6 +61,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   ReduceOptions o;
   CLI::App app(kDescription, "velk-reduce");
   AddInputOptions(app, o);
+  AddRecordingOptions(app, o);
   AddParameterOptions(app, o);
   AddComputeOptions(app, o);
   AddOutputOptions(app, o);
@@ -66,6 +70,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
     CollectCurveTools(app, o);
+    if (!o.describe.empty()) return DescribeRecording(o, out, err);
     const std::string problem = CheckOptions(o);
     if (!problem.empty()) throw CLI::ValidationError(problem);
     const std::string plotProblem = CheckPlotOptions(o.plot);
@@ -81,6 +86,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
   ReduceSession s;
   int status = OpenInput(o, s);
+  if (status == kExitDone && !o.wavesCsv.empty()) status = WriteWavesCsv(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);

@@ -45,6 +45,12 @@ struct ReduceOptions {
   std::string record;
   bool demo = false;       // the bundled Tektronix sample with its parameter file
   std::vector<int> start;  // incident and transmitted start points; empty means 0 0
+  // Instrument recordings: the incident and transmitted channel, each from a file (the same file
+  // may be named twice), by channel name or number.
+  std::string inc, tr, incChannel, trChannel;
+  std::string format = "auto";  // as RecordingFormatName spells it
+  std::string describe;         // a file to describe as JSON instead of reducing anything
+  std::string wavesCsv;         // the two waves as read, before any processing
 
   // Parameters, applied after opening.
   std::string params;  // a parameter file, loaded as the open-parameter-file command does
@@ -86,7 +92,8 @@ struct ReduceOptions {
   // How many inputs were named; exactly one is needed.
   int InputCount() const {
     return static_cast<int>(!tek.empty()) + static_cast<int>(!cs.empty()) +
-           static_cast<int>(!record.empty()) + static_cast<int>(demo);
+           static_cast<int>(!record.empty()) + static_cast<int>(demo) +
+           static_cast<int>(!inc.empty() || !tr.empty());
   }
 };
 
@@ -110,6 +117,17 @@ struct ReduceSession {
 };
 
 void AddInputOptions(CLI::App& app, ReduceOptions& o);
+// --inc, --tr, their channels, --format, --describe and --waves-csv.
+void AddRecordingOptions(CLI::App& app, ReduceOptions& o);
+// Usage problems of those options; empty when there is none.
+std::string CheckRecordingOptions(const ReduceOptions& o);
+// --describe: the detected format, channels, point counts, intervals and units of one file as one
+// JSON line on out. kExitDone, or kExitFailed with the program's message on err.
+int DescribeRecording(const ReduceOptions& o, std::ostream& out, std::ostream& err);
+// --inc and --tr: opens the test from the two channels.
+int OpenRecordings(const ReduceOptions& o, ReduceSession& s);
+// --waves-csv: "index,time_us,incident,transmitted" and one row per sample.
+int WriteWavesCsv(const ReduceOptions& o, ReduceSession& s);
 void AddParameterOptions(CLI::App& app, ReduceOptions& o);
 void AddComputeOptions(CLI::App& app, ReduceOptions& o);
 void AddOutputOptions(CLI::App& app, ReduceOptions& o);

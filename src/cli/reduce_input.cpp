@@ -126,6 +126,13 @@ int OpenInput(const ReduceOptions& o, ReduceSession& s) {
   if (o.demo) return OpenDemo(o, s);
   if (!o.tek.empty()) return OpenWaveFiles(o.tek, true, o, s);
   if (!o.cs.empty()) return OpenWaveFiles(o.cs, false, o, s);
+  if (!o.inc.empty()) {
+    // The older formats keep their own readers, so a test opened this way is the same test.
+    if (o.format == "tek") return OpenWaveFiles({o.inc, o.tr}, true, o, s);
+    if (o.format == "cs") return OpenWaveFiles({o.inc, o.tr}, false, o, s);
+    if (o.format == "record") return OpenRecordFile(o.inc, s);
+    return OpenRecordings(o, s);
+  }
   return OpenRecordFile(o.record, s);
 }
 

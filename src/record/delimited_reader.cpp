@@ -27,6 +27,7 @@ namespace {
 
 constexpr const char* kNotNumber = "文件 %1 第 %2 行的“%3”不是数字。";
 constexpr const char* kColumns = "文件 %1 第 %2 行的列数与前面的数据行不同。";
+constexpr const char* kMixed = "文件 %1 第 %2 行的分隔符与其他行不同。";
 constexpr const char* kEmptyChannel = "文件 %1 中的通道 %2 没有数据。";
 constexpr const char* kNotUniform = "文件 %1 的时间列不均匀：第 %2 行的时间间隔与其他行不同。";
 
@@ -95,6 +96,20 @@ bool CellNumber(std::string_view cell, char decimalMark, double& out) {
     if (*q == 'x' || *q == 'X' || *q == 'n' || *q == 'N' || *q == 'i' || *q == 'I') return false;
   }
   return ScanDouble(p, end, out) && p == end && std::isfinite(out);
+}
+
+// A row that would be numbers only with another delimiter: the file mixes delimiters.
+bool NumbersWithOther(std::string_view line, char delimiter) {
+  std::vector<std::string_view> cells;
+  for (const char other : {',', ';', '\t'}) {
+    if (other == delimiter || line.find(other) == std::string_view::npos) continue;
+    SplitCells(line, other, cells);
+    double v = 0;
+    if (cells.size() >= 2 && std::all_of(cells.begin(), cells.end(),
+                                         [&](std::string_view c) { return CellNumber(c, '.', v); }))
+      return true;
+  }
+  return false;
 }
 
 struct Unit {
@@ -273,6 +288,8 @@ RecordingResult ParseDelimited(std::string_view text) {
     double v = 0;
     found = std::all_of(cells.begin(), cells.end(),
                         [&](std::string_view c) { return CellNumber(c, layout.decimalMark, v); });
+    if (!found && NumbersWithOther(line, layout.delimiter))
+      return RecordingFailure(kMixed, {std::to_string(lines.number())});
     if (!found) headerRows.emplace_back(cells.begin(), cells.end());
   }
   if (!found) return RecordingFailure(kRecNoData);
@@ -324,7 +341,10 @@ RecordingResult ParseDelimited(std::string_view text) {
   do {
     if (IsBlank(line)) continue;
     SplitCells(line, layout.delimiter, cells);
-    if (cells.size() != n) return RecordingFailure(kColumns, {std::to_string(lines.number())});
+    if (cells.size() != n) {
+      return RecordingFailure(NumbersWithOther(line, layout.delimiter) ? kMixed : kColumns,
+                              {std::to_string(lines.number())});
+    }
     std::size_t c = 0;
     for (std::size_t j = 0; j < n; ++j) {
       double v = 0;
@@ -346,7 +366,9 @@ RecordingResult ParseDelimited(std::string_view text) {
     double step = 0;
     RecordingResult uniform = CheckUniform(time, lineOf, step);
     if (!uniform.ok) return uniform;
-    interval = step * layout.timeUnitS;
+    // The mean step of a printed time column is exact far beyond nine digits; rounding to nine
+    // gives the interval the instrument set (1e-9, not 9.999999999999999e-10).
+    interval = std::stod(NumberText(step * layout.timeUnitS));
   }
   for (RecordingChannel& ch : channels) {
     ch.sampleIntervalS = interval > 0 ? interval : 0;

@@ -74,7 +74,7 @@ int RecordingPairReader::Read(CVelkDoc& doc, Interaction& ui) {
       trOwn = ReadRecording(m_tr.path, m_tr.format);
       if (!trOwn.ok) return Show(ui, trOwn), kReadFailed;
     }
-    const RecordingResult& tr = sameFile ? inc : trOwn;
+    RecordingResult& tr = sameFile ? inc : trOwn;
 
     const RecordingPick* picks[2] = {&m_inc, &m_tr};
     const RecordingResult* files[2] = {&inc, &tr};
@@ -86,24 +86,31 @@ int RecordingPairReader::Read(CVelkDoc& doc, Interaction& ui) {
         return kReadFailed;
       }
     }
-    const RecordingChannel& ci = inc.recording.channels[index[0]];
-    const RecordingChannel& ct = tr.recording.channels[index[1]];
+    RecordingChannel& ci = inc.recording.channels[index[0]];
+    RecordingChannel& ct = tr.recording.channels[index[1]];
     if (const RecordingResult pair = CheckChannelPair(ci, m_inc.path, ct, m_tr.path); !pair.ok)
       return Show(ui, pair), kReadFailed;
 
-    std::vector<double> waves[2];
-    const RecordingChannel* channels[2] = {&ci, &ct};
+    // Checked before anything is moved, so a refusal finds both channels whole.
+    RecordingChannel* channels[2] = {&ci, &ct};
     for (int c = 0; c < 2; ++c) {
       const std::size_t size = channels[c]->values.size();
-      const auto start = static_cast<std::size_t>(picks[c]->start);
-      if (start >= size) {
-        ui.ShowMessage(kStartBeyond, {std::to_string(start), picks[c]->path, std::to_string(size)});
+      if (static_cast<std::size_t>(picks[c]->start) >= size) {
+        ui.ShowMessage(kStartBeyond,
+                       {std::to_string(picks[c]->start), picks[c]->path, std::to_string(size)});
         return kReadFailed;
       }
-      waves[c].assign(channels[c]->values.begin() + static_cast<std::ptrdiff_t>(start),
-                      channels[c]->values.end());
     }
     const double interval = ci.sampleIntervalS > 0 ? ci.sampleIntervalS : ct.sampleIntervalS;
+    // The samples move into the record; a copy only when one channel is both waves. The samples
+    // before a start point are dropped in place, as a second copy of a long channel would cost as
+    // much as reading it.
+    std::vector<double> waves[2];
+    waves[0] = &ci == &ct ? ci.values : std::move(ci.values);
+    waves[1] = std::move(ct.values);
+    for (int c = 0; c < 2; ++c) {
+      waves[c].erase(waves[c].begin(), waves[c].begin() + picks[c]->start);
+    }
     // The test has as many points as the shorter channel holds after its start point.
     const auto pointCount = static_cast<std::int64_t>(std::min(waves[0].size(), waves[1].size()));
     if (InstallChannels(doc, ui, std::move(waves[0]), std::move(waves[1]), pointCount,

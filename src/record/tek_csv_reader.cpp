@@ -146,8 +146,9 @@ RecordingResult ParseHeaderLayout(std::string_view text, std::size_t timeRowAt, 
   RecordingResult r = ParseDelimited(text.substr(timeRowAt));
   if (!r.ok) {
     // Line numbers in the messages count from the top of the file.
-    if (r.message.find("%2") != std::string::npos && !r.args.empty()) {
-      r.args[0] = std::to_string(std::stoi(r.args[0]) + headerLines);
+    if (r.message.find("行") != std::string::npos && !r.args.empty() && !r.args[0].empty() &&
+        r.args[0].size() < 10 && r.args[0].find_first_not_of("0123456789") == std::string::npos) {
+      r.args[0] = std::to_string(std::stol(r.args[0]) + headerLines);
     }
     return r;
   }

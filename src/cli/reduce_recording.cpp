@@ -1,0 +1,137 @@
+// Instrument recordings on the command line: --inc/--tr with their channels, --format,
+// --describe and --waves-csv.
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/reduce_cli.h"
+#include "record/file_io.h"
+#include "record/recording_install.h"
+
+namespace velk::cli {
+
+namespace {
+
+constexpr RecordingFormat kFormats[] = {RecordingFormat::kAuto,    RecordingFormat::kTektronixText,
+                                        RecordingFormat::kCs20000, RecordingFormat::kRecordFile,
+                                        RecordingFormat::kIsf,     RecordingFormat::kTekCsv,
+                                        RecordingFormat::kTrc,     RecordingFormat::kDelimited};
+
+RecordingFormat FormatNamed(const std::string& name) {
+  for (const RecordingFormat f : kFormats) {
+    if (name == RecordingFormatName(f)) return f;
+  }
+  return RecordingFormat::kAuto;
+}
+
+std::string Delimiter(char c) { return c == '\t' ? "tab" : std::string(1, c); }
+
+}  // namespace
+
+void AddRecordingOptions(CLI::App& app, ReduceOptions& o) {
+  const char* group = "Instrument recordings";
+  std::vector<std::string> names;
+  for (const RecordingFormat f : kFormats) names.emplace_back(RecordingFormatName(f));
+  app.add_option("--inc", o.inc, "Recording holding the incident channel")
+      ->type_name("FILE")
+      ->group(group);
+  app.add_option("--inc-channel", o.incChannel,
+                 "Incident channel: its name in the file or its number from 1 (default 1)")
+      ->type_name("NAME|N")
+      ->group(group);
+  app.add_option("--tr", o.tr, "Recording holding the transmitted channel (may be the --inc file)")
+      ->type_name("FILE")
+      ->group(group);
+  app.add_option("--tr-channel", o.trChannel,
+                 "Transmitted channel: its name in the file or its number from 1 (default 1)")
+      ->type_name("NAME|N")
+      ->group(group);
+  app.add_option("--format", o.format, "Format of the --inc, --tr and --describe files")
+      ->check(CLI::IsMember(names))
+      ->group(group);
+  app.add_option("--describe", o.describe,
+                 "Print the file's format, channels, point counts, intervals and units as JSON "
+                 "and exit")
+      ->type_name("FILE")
+      ->group(group);
+  app.add_option("--waves-csv", o.wavesCsv,
+                 "Write the two waves as read, before any processing, as CSV")
+      ->type_name("FILE")
+      ->group(group);
+}
+
+std::string CheckRecordingOptions(const ReduceOptions& o) {
+  if (o.inc.empty() != o.tr.empty()) return "--inc and --tr go together";
+  if (o.inc.empty() && (!o.incChannel.empty() || !o.trChannel.empty()))
+    return "--inc-channel and --tr-channel apply to --inc and --tr only";
+  if (o.inc.empty() && o.format != "auto") return "--format applies to --inc, --tr and --describe";
+  if (o.format == "record" && o.inc != o.tr)
+    return "a test record file holds both channels: give the same file to --inc and --tr";
+  return {};
+}
+
+int DescribeRecording(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
+  const RecordingResult r = ReadRecording(o.describe, FormatNamed(o.format));
+  if (!r.ok) {
+    err << "velk-reduce: " << FormatArgs(r.message, r.args) << "\n";
+    return kExitFailed;
+  }
+  nlohmann::ordered_json j;
+  j["file"] = o.describe;
+  j["format"] = RecordingFormatName(r.recording.format);
+  j["channels"] = nlohmann::json::array();
+  for (const RecordingChannel& ch : r.recording.channels) {
+    nlohmann::ordered_json c;
+    c["name"] = ch.name;
+    c["points"] = ch.values.size();
+    c["interval_s"] = ch.sampleIntervalS > 0 ? nlohmann::ordered_json(ch.sampleIntervalS)
+                                             : nlohmann::ordered_json(nullptr);
+    c["unit"] = ch.unit;
+    j["channels"].push_back(c);
+  }
+  if (r.recording.format == RecordingFormat::kDelimited ||
+      r.recording.format == RecordingFormat::kTekCsv) {
+    const DelimitedLayout& l = r.recording.layout;
+    j["layout"] = {
+        {"delimiter", Delimiter(l.delimiter)}, {"decimal_mark", std::string(1, l.decimalMark)},
+        {"header_rows", l.headerRows},         {"time_column", l.timeColumn},
+        {"time_is_index", l.timeIsIndex},      {"time_unit_s", l.timeUnitS}};
+  }
+  j["notes"] = nlohmann::json::array();
+  for (const Recording::Note& n : r.recording.notes)
+    j["notes"].push_back(FormatArgs(n.text, n.args));
+  out << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+  return kExitDone;
+}
+
+int OpenRecordings(const ReduceOptions& o, ReduceSession& s) {
+  s.ws.flags = 0;
+  const RecordingFormat format = FormatNamed(o.format);
+  const int incStart = o.start.empty() ? 0 : o.start[0];
+  const int trStart = o.start.empty() ? 0 : o.start[1];
+  auto doc = std::make_unique<CVelkDoc>(s.ws);
+  RecordingPairReader reader({o.inc, format, o.incChannel, incStart},
+                             {o.tr, format, o.trChannel, trStart});
+  if (reader.Read(*doc, s.ui) != kReadOk) return kExitFailed;
+  s.doc = std::move(doc);
+  return kExitDone;
+}
+
+int WriteWavesCsv(const ReduceOptions& o, ReduceSession& s) {
+  const CVelkDoc& doc = *s.doc;
+  const double dt = s.ws.params.sampleIntervalUs;
+  std::string text = "index,time_us,incident,transmitted\n";
+  text.reserve(text.size() + static_cast<std::size_t>(doc.pointCount()) * 56);
+  char row[128];
+  for (int i = 0; i < doc.pointCount(); ++i) {
+    const int n = std::snprintf(row, sizeof row, "%d,%.9g,%.9g,%.9g\n", i, i * dt,
+                                doc.m_rawInc[static_cast<std::size_t>(i)],
+                                doc.m_rawTr[static_cast<std::size_t>(i)]);
+    text.append(row, static_cast<std::size_t>(n));
+  }
+  return WriteFileAtomically(o.wavesCsv, text).Report(s.ui) ? kExitDone : kExitFailed;
+}
+
+}  // namespace velk::cli
