@@ -24,6 +24,7 @@ void OnFileNew(CommandContext& ctx) { ctx.app.OnFileNew(); }
 void OnOpenTektronix(CommandContext& ctx) { ctx.app.OnOpenTektronix(); }
 void OnOpenCs20000(CommandContext& ctx) { ctx.app.OnOpenCs20000(); }
 void OnOpenRecord(CommandContext& ctx) { ctx.app.OnOpenRecord(); }
+void OnOpenRecordingFile(CommandContext& ctx) { ctx.app.OnOpenRecordingFile(); }
 void OnRecentFile(CommandContext& ctx) { ctx.app.OnRecentFile(ctx.id); }
 void OnOpenParameterFile(CommandContext& ctx) { ctx.app.OnOpenParameterFile(); }
 void OnSaveParameterFile(CommandContext& ctx) { ctx.app.OnSaveParameterFile(); }

@@ -10,6 +10,7 @@ namespace velk {
 void OnFileNew(CommandContext& ctx);
 void OnOpenTektronix(CommandContext& ctx);
 void OnOpenCs20000(CommandContext& ctx);
+void OnOpenRecordingFile(CommandContext& ctx);
 void OnOpenRecord(CommandContext& ctx);
 void OnRecentFile(CommandContext& ctx);
 void UpdateRecentFile(CommandContext& ctx, CommandUpdate& u);

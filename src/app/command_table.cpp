@@ -22,6 +22,7 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kNew, O::Application, OnFileNew, nullptr, false},
     {cmd::kOpenTektronix, O::Application, OnOpenTektronix, nullptr, false},
     {cmd::kOpenCs20000, O::Application, OnOpenCs20000, nullptr, false},
+    {cmd::kOpenRecordingFile, O::Application, OnOpenRecordingFile, nullptr, false},
     {cmd::kOpenRecord, O::Application, OnOpenRecord, nullptr, false},
     {cmd::kRecentFirst + 0, O::Application, OnRecentFile, UpdateRecentFile, false},
     {cmd::kRecentFirst + 1, O::Application, OnRecentFile, UpdateRecentFile, false},

@@ -43,6 +43,7 @@ struct ToolButton {
 // Toolbar 128, in its order.
 constexpr ToolButton kToolBar[] = {
     {cmd::kOpenTektronix, "open"},
+    {cmd::kOpenRecordingFile, "open_recording"},
     {cmd::kOpenParameterFile, "param_open"},
     {cmd::kSaveEngineering, "save"},
     {cmd::kSaveParameterFile, "param_save"},
@@ -123,6 +124,8 @@ void CMainFrame::BuildMenus() {
     m->addAction(MakeAction(id, text, prompt, m));
   };
   const QString openPrompt = tr("打开示波器波形文件\n打开波形文件");
+  const QString recordingPrompt =
+      tr("打开示波器或记录仪保存的记录文件（ISF、CSV、TRC 等）\n打开记录文件");
   const QString aboutPrompt = tr("显示程序信息、版本号和版权\n关于");
   const QString exitPrompt = tr("退出应用程序\n退出");
   const QString toolbarPrompt = tr("显示或隐藏工具栏\n显隐工具栏");
@@ -131,6 +134,7 @@ void CMainFrame::BuildMenus() {
   // Menu 128: no test record active.
   QMenu* file = new QMenu(tr("文件(&F)"), this);
   item(file, cmd::kOpenTektronix, tr("打开示波器文件(&T)..."), openPrompt);
+  item(file, cmd::kOpenRecordingFile, tr("打开记录文件(&R)..."), recordingPrompt);
   file->addSeparator();
   file->addSeparator();
   AddRecentList(file, tr("recent file"));
@@ -146,6 +150,7 @@ void CMainFrame::BuildMenus() {
   // Menu 129: a test record active.
   file = new QMenu(tr("文件(&F)"), this);
   item(file, cmd::kOpenTektronix, tr("打开Tek文件(&T)..."), openPrompt);
+  item(file, cmd::kOpenRecordingFile, tr("打开记录文件(&R)..."), recordingPrompt);
   item(file, cmd::kSaveEngineering, tr("保存工程曲线(.DT3)"), tr("工程应变,工程应力,工程应变率"));
   item(file, cmd::kSaveTrue, tr("保存真实曲线(.DT4)"), tr("保存真实应变,应力,应变率"));
   item(file, cmd::kExportPlot, tr("Export plot..."),
@@ -235,6 +240,9 @@ void CMainFrame::BuildToolBar() {
     switch (b.id) {
       case cmd::kOpenTektronix:
         prompt = tr("打开示波器波形文件\n打开波形文件");
+        break;
+      case cmd::kOpenRecordingFile:
+        prompt = tr("打开示波器或记录仪保存的记录文件（ISF、CSV、TRC 等）\n打开记录文件");
         break;
       case cmd::kOpenParameterFile:
         prompt = tr("打开参数文件\n打开参数文件");
@@ -404,11 +412,15 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  // Dropped files open through the plain open-document operation, one after another.
+  QStringList files;
   for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) m_app.OpenDocumentFile(url.toLocalFile());
+    if (url.isLocalFile()) files << url.toLocalFile();
   }
   event->acceptProposedAction();
+  // One or two instrument recordings open as one test, through the recording dialog; anything
+  // else opens through the plain open-document operation, one file after another.
+  if (m_app.OpenDroppedRecordings(files)) return;
+  for (const QString& f : files) m_app.OpenDocumentFile(f);
 }
 
 }  // namespace velk

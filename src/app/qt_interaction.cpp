@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "app/main_frame.h"
+#include "app/open_recording_dlg.h"
 #include "app/record_document.h"
 #include "app/velk_app.h"
 #include "plot/view/velk_view.h"
@@ -122,6 +123,10 @@ bool QtInteraction::RunRecap(RecapFields& fields) {
 }
 
 int QtInteraction::ChooseWindowMethod() { return Methods() ? Methods()(Parent()) : kCancelled; }
+
+bool QtInteraction::RunRecordingOpen(RecordingOpenFields& fields) {
+  return RunRecordingOpenDialog(Parent(), fields, *this);
+}
 
 int QtInteraction::PickPoint(CVelkDoc& doc) {
   RecordDocument* record = m_app.RecordOf(doc);

@@ -43,6 +43,7 @@ class QtInteraction : public Interaction {
   bool RunSheet(Sheet& sheet) override;
   bool RunRecap(RecapFields& fields) override;
   int ChooseWindowMethod() override;
+  bool RunRecordingOpen(RecordingOpenFields& fields) override;
   int PickPoint(CVelkDoc& doc) override;
   void SetCoordinateText(const std::string& text) override;
 

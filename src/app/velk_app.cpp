@@ -20,6 +20,7 @@
 #include "plot/view/velk_view.h"
 #include "record/param_file.h"
 #include "record/reader.h"
+#include "record/recording_open.h"
 
 namespace velk {
 
@@ -219,6 +220,38 @@ void CVelkApp::OpenWaveFiles(WaveSource source) {
   }
   ShowRecordFrame(record);
   if (RecordDocument* r = FindOpenRecord()) r->ShowRecordedWaves();
+}
+
+void CVelkApp::OpenRecordingFiles(std::vector<std::string> paths) {
+  RecordingOpenFields fields;
+  fields.paths = std::move(paths);
+  if (fields.paths.size() == 2) fields.transmitted = {1, 0};
+  if (!m_interaction->RunRecordingOpen(fields)) return;
+  PreparedWaves waves;
+  if (!PrepareRecordingWaves(fields, *m_interaction, waves)) return;
+  // The files' other channels are not needed any more; let them go before the record is built.
+  fields = RecordingOpenFields{};
+
+  m_ws.flags = 0;
+  CloseAllRecords();
+  RecordDocument& record = CreateRecord();
+  if (InstallRecordingWaves(record.doc(), *m_interaction, std::move(waves)) != kReadOk) {
+    CloseAllRecords();
+    return;
+  }
+  ShowRecordFrame(record);
+  if (RecordDocument* r = FindOpenRecord()) r->ShowRecordedWaves();
+}
+
+bool CVelkApp::OpenDroppedRecordings(const QStringList& paths) {
+  if (paths.isEmpty() || paths.size() > 2) return false;
+  std::vector<std::string> files;
+  for (const QString& p : paths) {
+    if (!IsInstrumentRecording(p.toStdString())) return false;
+    files.push_back(p.toStdString());
+  }
+  OpenRecordingFiles(std::move(files));
+  return true;
 }
 
 void CVelkApp::OpenTestFile(const QString& path) {

@@ -62,6 +62,15 @@ class CVelkApp : public QObject {
   void OnOpenTektronix();
   void OnOpenCs20000();
   void OnOpenRecord();
+  void OnOpenRecordingFile() { OpenRecordingFiles({}); }
+  // "打开记录文件" on the given recordings (none, one or two: files dropped on the window come in
+  // already chosen): the operator confirms the channels in the dialog, then the open test is
+  // closed and the new one opened from them. Nothing changes when the dialog is cancelled or the
+  // files do not make a test.
+  void OpenRecordingFiles(std::vector<std::string> paths);
+  // Files dropped on the window: one or two instrument recordings open through
+  // OpenRecordingFiles; returns false (nothing done) for anything else.
+  bool OpenDroppedRecordings(const QStringList& paths);
   void OnRecentFile(int id);
   void OnOpenParameterFile();
   void OnSaveParameterFile();

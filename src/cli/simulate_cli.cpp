@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 
+#include "cli/simulate_formats.h"
 #include "cli/simulate_output.h"
 #include "cli/simulate_physics.h"
 #include "record/param_file.h"
@@ -27,8 +28,8 @@ struct Options {
   SimConfig sim;
   RecorderSettings rec;
   std::vector<double> bridgeInc, bridgeTr;
-  std::vector<std::string> tek, cs;
-  std::string record, truth, pat;
+  std::vector<std::string> tek, cs, out;
+  std::string record, truth, pat, format;
   int decimals = 0;
 };
 
@@ -92,6 +93,15 @@ TestParameters ParametersOf(const Options& o, const std::array<int, 6>& windows)
     }
   }
   return p;
+}
+
+// --out needs a --format, and as many files as that layout writes.
+void CheckRecordingOutput(const std::string& format, std::size_t files) {
+  const RecordingLayoutName* layout = FindRecordingLayout(format);
+  if (!layout) throw CLI::ValidationError("--format", "unknown layout '" + format + "'");
+  if (static_cast<std::size_t>(layout->filesPerTest) != files)
+    throw CLI::ValidationError("--out", "--format " + format + " writes " +
+                                            std::to_string(layout->filesPerTest) + " file(s)");
 }
 
 }  // namespace
@@ -171,32 +181,47 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
       ->group("Recording");
   auto* tek = app.add_option("--tek", o.tek, "Write Tektronix text files INCIDENT TRANSMITTED")
                   ->expected(2)
-                  ->group("Output (exactly one of --tek, --cs, --record)");
+                  ->group("Output (exactly one of --tek, --cs, --record, --out)");
   auto* cs = app.add_option("--cs", o.cs, "Write CS20000 files INCIDENT TRANSMITTED")
                  ->expected(2)
-                 ->group("Output (exactly one of --tek, --cs, --record)");
+                 ->group("Output (exactly one of --tek, --cs, --record, --out)");
   auto* rec = app.add_option("--record", o.record,
                              "Write a test record file (incident half, then transmitted half; "
                              "readings plus 512) and its parameter file beside it")
-                  ->group("Output (exactly one of --tek, --cs, --record)");
-  tek->excludes(cs)->excludes(rec);
-  cs->excludes(rec);
+                  ->group("Output (exactly one of --tek, --cs, --record, --out)");
+  std::string layouts;
+  for (const auto& l : RecordingLayouts())
+    layouts += std::string(layouts.empty() ? "" : "|") + l.name;
+  auto* outFiles =
+      app.add_option("--out", o.out,
+                     "Write an instrument recording in the layout --format names: one file for "
+                     "the layouts that hold both channels (tek-csv, csv-comma-mv), INCIDENT "
+                     "TRANSMITTED for the others")
+          ->expected(1, 2)
+          ->group("Output (exactly one of --tek, --cs, --record, --out)");
+  app.add_option("--format", o.format, "Layout of --out: " + layouts)
+      ->needs(outFiles)
+      ->group("Output (exactly one of --tek, --cs, --record, --out)");
+  tek->excludes(cs)->excludes(rec)->excludes(outFiles);
+  cs->excludes(rec)->excludes(outFiles);
+  rec->excludes(outFiles);
   app.add_option("--decimals", o.decimals, "Decimals of the record file's readings (0..6)")
       ->check(CLI::Range(0, 6))
-      ->group("Output (exactly one of --tek, --cs, --record)");
+      ->group("Output (exactly one of --tek, --cs, --record, --out)");
   app.add_option("--pat", o.pat,
                  "Write the test's parameter file here (with --record the default is the record's "
                  "name with .PAT); it holds the true windows")
-      ->group("Output (exactly one of --tek, --cs, --record)");
+      ->group("Output (exactly one of --tek, --cs, --record, --out)");
   app.add_option("--truth", o.truth,
                  "Write the specimen's true engineering curve, 'strain stress' per line")
-      ->group("Output (exactly one of --tek, --cs, --record)");
+      ->group("Output (exactly one of --tek, --cs, --record, --out)");
 
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
-    if (o.tek.empty() && o.cs.empty() && o.record.empty())
-      throw CLI::RequiredError("one of --tek, --cs, --record");
+    if (o.tek.empty() && o.cs.empty() && o.record.empty() && o.out.empty())
+      throw CLI::RequiredError("one of --tek, --cs, --record, --out");
+    if (!o.out.empty()) CheckRecordingOutput(o.format, o.out.size());
   } catch (const CLI::CallForHelp& e) {
     out << app.help();
     return 0;
@@ -227,6 +252,10 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
     failure = WriteTektronix(o.tek[0], ch.incident, 1.0 / s.samplingMhz);
     if (failure.empty()) failure = WriteTektronix(o.tek[1], ch.transmitted, 1.0 / s.samplingMhz);
     written = o.tek;
+  } else if (!o.out.empty()) {
+    failure = WriteRecording(FindRecordingLayout(o.format)->layout, o.out, ch, 1.0 / s.samplingMhz,
+                             s.arrivalSample);
+    written = o.out;
   } else if (!o.cs.empty()) {
     failure = WriteCs20000(o.cs[0], ch.incident);
     if (failure.empty()) failure = WriteCs20000(o.cs[1], ch.transmitted);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "record/pages.h"
+#include "record/recording_open.h"
 
 namespace velk {
 
@@ -46,6 +47,11 @@ class Interaction {
   virtual bool RunRecap(RecapFields& fields) = 0;
   // The method dialog "数据计算": 4, 5 or 6 for its three buttons, 2 when closed otherwise.
   virtual int ChooseWindowMethod() = 0;
+
+  // The dialog "打开记录文件": the operator chooses one recording holding both channels or two
+  // (fields.paths may come filled, from files dropped on the window), their format, the incident
+  // and transmitted channel and the start points. True on OK with fields filled.
+  virtual bool RunRecordingOpen(RecordingOpenFields& fields) = 0;
 
   // Keyboard point pick on the record's plot view. kDone: the record's picked point index and
   // value hold the accepted point. kCancelled: nothing was stored (also when the pick ended

@@ -81,6 +81,14 @@ int ScriptedInteraction::ChooseWindowMethod() {
   return m;
 }
 
+bool ScriptedInteraction::RunRecordingOpen(RecordingOpenFields& fields) {
+  prompts.push_back("打开记录文件");
+  if (recordingAnswers.empty()) return false;
+  auto f = std::move(recordingAnswers.front());
+  recordingAnswers.pop_front();
+  return f(fields);
+}
+
 int ScriptedInteraction::PickPoint(CVelkDoc& doc) {
   if (pickAnswers.empty()) return kCancelled;
   const auto a = pickAnswers.front();

@@ -25,6 +25,8 @@ class ScriptedInteraction : public Interaction {
   std::deque<std::function<bool(Sheet&)>> sheetAnswers;
   std::deque<std::function<bool(RecapFields&)>> recapAnswers;
   std::deque<int> methodAnswers;
+  // Each answer to "打开记录文件" fills the fields and returns OK (true) or Cancel (false).
+  std::deque<std::function<bool(RecordingOpenFields&)>> recordingAnswers;
   // Each pick is an index to accept, or nullopt to cancel.
   std::deque<std::optional<int>> pickAnswers;
 
@@ -39,6 +41,7 @@ class ScriptedInteraction : public Interaction {
   bool RunSheet(Sheet& sheet) override;
   bool RunRecap(RecapFields& fields) override;
   int ChooseWindowMethod() override;
+  bool RunRecordingOpen(RecordingOpenFields& fields) override;
   int PickPoint(CVelkDoc& doc) override;
   void SetCoordinateText(const std::string& text) override { coordinateText = text; }
 };
