@@ -404,9 +404,9 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  // Dropped files open through the plain open-document operation, one after another.
+  // Dropped files open one after another, each as if named on the command line.
   for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) m_app.OpenDocumentFile(url.toLocalFile());
+    if (url.isLocalFile()) m_app.OpenShellFile(url.toLocalFile());
   }
   event->acceptProposedAction();
 }
