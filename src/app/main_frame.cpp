@@ -418,9 +418,9 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   // One or two instrument recordings open as one test, through the recording dialog; anything
-  // else opens through the plain open-document operation, one file after another.
+  // else opens one file after another, each as if named on the command line.
   if (m_app.OpenDroppedRecordings(files)) return;
-  for (const QString& f : files) m_app.OpenDocumentFile(f);
+  for (const QString& f : files) m_app.OpenShellFile(f);
 }
 
 }  // namespace velk

@@ -39,6 +39,10 @@ std::vector<FileFilter> ParameterFilters() {
   return {{"Velk parameter file (*.pat)", "*.pat"}, {"所有文件 (*.*)", "*.*"}};
 }
 
+bool IsParameterFileName(const QString& path) {
+  return QFileInfo(path).suffix().compare(QLatin1String("pat"), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
 
 CVelkApp::CVelkApp(Interaction* interaction) {
@@ -61,13 +65,12 @@ CVelkApp::~CVelkApp() {
 }
 
 bool CVelkApp::InitInstance(const QStringList& args) {
-  // No argument: the "new" command, which does nothing, so the program starts empty. A file
-  // argument opens that file the plain way, without the open-test-file steps.
+  // No argument: the "new" command, which does nothing, so the program starts empty.
   if (args.isEmpty()) {
     OnFileNew();
     return true;
   }
-  return OpenDocumentFile(args.first());
+  return OpenShellFile(args.first());
 }
 
 // ---------------------------------------------------------------- documents
@@ -160,7 +163,7 @@ bool CVelkApp::LoadParaDoc(const QString& path) {
 }
 
 bool CVelkApp::OpenDocumentFile(const QString& path) {
-  if (QFileInfo(path).suffix().compare(QLatin1String("pat"), Qt::CaseInsensitive) == 0) {
+  if (IsParameterFileName(path)) {
     if (!LoadParaDoc(path)) return false;
     m_paraDocs.back()->CreateFrame(m_mainFrame->mdiArea());
     DocumentsChanged();
@@ -273,6 +276,15 @@ void CVelkApp::OpenTestFile(const QString& path) {
     if (loaded) r->LoadParametersIntoSetup();
     r->ShowRecordedWaves();
   }
+}
+
+bool CVelkApp::OpenShellFile(const QString& path) {
+  // A test opened with the default parameters, without a word about the parameter file beside
+  // it, would be reduced with wrong numbers; a file handed over by the shell is the operator's
+  // open command too.
+  if (IsParameterFileName(path)) return OpenDocumentFile(path);
+  OpenTestFile(path);
+  return FindOpenRecord() != nullptr;
 }
 
 void CVelkApp::OnOpenRecord() {

@@ -81,6 +81,10 @@ class CVelkApp : public QObject {
   // The open-test-file operation: closes what is open, opens the record file at path and loads
   // the parameter file beside it.
   void OpenTestFile(const QString& path);
+  // A file named on the command line or dropped on the main frame: a parameter file opens as a
+  // parameter document, any other file as a test through the open-test-file operation, so that
+  // its parameter file is loaded as the open command loads it. Returns whether it was opened.
+  bool OpenShellFile(const QString& path);
 
   // ---- recent-file list, as stored in the settings; the program never adds to it
   static constexpr int kRecentCount = 4;

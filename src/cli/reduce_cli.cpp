@@ -73,7 +73,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!o.describe.empty()) return DescribeRecording(o, out, err);
     const std::string problem = CheckOptions(o);
     if (!problem.empty()) throw CLI::ValidationError(problem);
-    const std::string plotProblem = CheckPlotOptions(o.plot);
+    const std::string plotProblem = CheckPlotOptions(app, o.plot);
     if (!plotProblem.empty()) throw CLI::ValidationError(plotProblem);
   } catch (const CLI::CallForHelp&) {
     out << app.help();

@@ -87,7 +87,12 @@ struct ReduceOptions {
            !dt2.empty() || !dt3.empty() || !dt4.empty() || demo || PlotsComputedCurves();
   }
   // A plot of the processed waves or of a result curve (kinds 4 to 12) needs the computation.
-  bool PlotsComputedCurves() const { return !plot.plot.empty() && plot.plot[0] != "3"; }
+  bool PlotsComputedCurves() const {
+    for (std::size_t i = 0; i < plot.count(); ++i) {
+      if (plot.kind(i) != "3") return true;
+    }
+    return false;
+  }
 
   // How many inputs were named; exactly one is needed.
   int InputCount() const {

@@ -36,9 +36,11 @@ int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
   for (const std::string* path : {&o.dt2, &o.dt3, &o.dt4, &o.saveParams}) {
     if (!path->empty() && !CheckWritable(*path).Report(s.ui)) return kExitFailed;
   }
-  if (o.plot.plot.size() == 2 && !CheckWritable(o.plot.plot[1])) {
-    s.ui.ShowMessage("The plot could not be written to %1.", {o.plot.plot[1]});
-    return kExitFailed;
+  for (std::size_t i = 0; i < o.plot.count(); ++i) {
+    if (!CheckWritable(o.plot.file(i))) {
+      s.ui.ShowMessage("The plot could not be written to %1.", {o.plot.file(i)});
+      return kExitFailed;
+    }
   }
   // Result files come from the smoothed curves, as the save commands write them.
   const std::pair<const std::string*, int> results[3] = {{&o.dt2, 2}, {&o.dt3, 3}, {&o.dt4, 4}};

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <clocale>
 #include <memory>
+#include <optional>
 
 #include "cli/reduce_cli.h"
 #include "plot/core/view_model.h"
@@ -43,34 +44,76 @@ void EnsureGuiApplication() {
 
 void AddPlotOptions(CLI::App& app, PlotRequest& p) {
   app.add_option("--plot", p.plot,
-                 "write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)")
+                 "write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf); may be "
+                 "given several times")
       ->expected(2)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->type_name("KIND FILE")
       ->group("Plot");
-  app.add_option("--size", p.size, "plot size in pixels, WxH (default 690x490)")
+  app.add_option("--size", p.size,
+                 "size in pixels of the plot before it, WxH (default 690x490); before the "
+                 "first --plot, of every plot without its own")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->type_name("WxH")
       ->group("Plot");
 }
 
-std::string CheckPlotOptions(const PlotRequest& p) {
-  int w = 0, h = 0;
-  if (!ParseSize(p.size, w, h)) return "--size takes WxH in pixels, for example 690x490";
-  if (p.plot.empty()) return {};
-  int kind = 0;
-  if (p.plot.size() != 2 || !ParseInt(p.plot[0], kind) || kind < kFirstCurveKind ||
-      kind > kLastCurveKind) {
-    return "--plot takes a curve kind from 3 to 12 and a file name";
+namespace {
+
+// Each --size to the --plot before it, or, before the first --plot, to every plot without one.
+std::string AssignSizes(const CLI::App& app, PlotRequest& p) {
+  constexpr const char* kTwice = "--size follows the --plot whose size it sets, once";
+  std::string shared = "690x490";
+  bool sharedGiven = false;
+  std::vector<std::optional<std::string>> own;
+  std::size_t plotValues = 0, sizes = 0;
+  for (const CLI::Option* opt : app.parse_order()) {
+    if (opt->get_name() == "--plot") {
+      // Every value of an occurrence is listed; a plot is complete with its second value.
+      if (++plotValues % 2 == 0) own.emplace_back();
+    } else if (opt->get_name() == "--size" && sizes < p.size.size()) {
+      const std::string& size = p.size[sizes++];
+      if (own.empty()) {
+        if (sharedGiven) return kTwice;
+        shared = size;
+        sharedGiven = true;
+      } else {
+        if (own.back()) return kTwice;
+        own.back() = size;
+      }
+    }
   }
-  if (!PlotFileKindOf(QString::fromStdString(p.plot[1]))) {
-    return "--plot writes .png, .svg or .pdf files";
-  }
+  p.plotSizes.clear();
+  for (const auto& size : own) p.plotSizes.push_back(size.value_or(shared));
   return {};
 }
 
-int WritePlot(const PlotRequest& p, ReduceSession& s) {
-  if (p.plot.empty() || !s.doc) return kExitDone;
+}  // namespace
+
+std::string CheckPlotOptions(const CLI::App& app, PlotRequest& p) {
+  int w = 0, h = 0;
+  for (const std::string& size : p.size) {
+    if (!ParseSize(size, w, h)) return "--size takes WxH in pixels, for example 690x490";
+  }
+  if (p.plot.size() % 2 != 0) return "--plot takes a curve kind from 3 to 12 and a file name";
+  for (std::size_t i = 0; i < p.count(); ++i) {
+    int kind = 0;
+    if (!ParseInt(p.kind(i), kind) || kind < kFirstCurveKind || kind > kLastCurveKind) {
+      return "--plot takes a curve kind from 3 to 12 and a file name";
+    }
+    if (!PlotFileKindOf(QString::fromStdString(p.file(i)))) {
+      return "--plot writes .png, .svg or .pdf files";
+    }
+  }
+  return AssignSizes(app, p);
+}
+
+namespace {
+
+int WriteOnePlot(const std::string& kindText, const std::string& file, const std::string& size,
+                 ReduceSession& s) {
   int kind = 0, w = 0, h = 0;
-  if (!ParseInt(p.plot[0], kind) || !ParseSize(p.size, w, h)) return kExitFailed;
+  if (!ParseInt(kindText, kind) || !ParseSize(size, w, h)) return kExitFailed;
   CVelkDoc& doc = *s.doc;
   if (kind > kProcessedWave && !doc.ws().Has(kResultsComputed)) {
     s.ui.ShowMessage("Curve kind %1 shows computed results; there are none to plot.",
@@ -85,9 +128,20 @@ int WritePlot(const PlotRequest& p, ReduceSession& s) {
   vm.SelectCurve(kind, doc.m_chooser.showUnsmoothedChecked ? 1 : 0,
                  doc.m_chooser.showSmoothedChecked ? 1 : 0);
   QString error;
-  if (!ExportPlot(vm, QString::fromStdString(p.plot[1]), QSize(w, h), &error)) {
+  if (!ExportPlot(vm, QString::fromStdString(file), QSize(w, h), &error)) {
     s.ui.ShowMessage("%1", {error.toStdString()});
     return kExitFailed;
+  }
+  return kExitDone;
+}
+
+}  // namespace
+
+int WritePlot(const PlotRequest& p, ReduceSession& s) {
+  if (!s.doc) return kExitDone;
+  for (std::size_t i = 0; i < p.count() && i < p.plotSizes.size(); ++i) {
+    const int status = WriteOnePlot(p.kind(i), p.file(i), p.plotSizes[i], s);
+    if (status != kExitDone) return status;
   }
   return kExitDone;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // What the three readers share: their failure texts and the final hand-over into the record.
 
+#include <array>
 #include <cstdint>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -22,5 +24,16 @@ inline constexpr const char* kNegativeStart = "开始点不能为负数。";
 int InstallChannels(CVelkDoc& doc, Interaction& ui, std::vector<double> incident,
                     std::vector<double> transmitted, std::int64_t pointCount,
                     std::uint32_t sourceFlag, const std::string& dataPath);
+
+// Reads the two channel files at once: read(1) on a second thread while read(0) runs on this one
+// (one after the other where no thread can be had). read(c) must not throw; it keeps what went
+// wrong in its result, and the reader then reports the results in channel order, so a failed
+// incident file is still the one named, exactly as when the files were read one after the other.
+template <class Read>
+auto ReadBothChannels(Read read) -> std::array<decltype(read(0)), 2> {
+  auto transmitted = std::async(std::launch::async | std::launch::deferred, read, 1);
+  auto incident = read(0);
+  return {std::move(incident), transmitted.get()};
+}
 
 }  // namespace velk

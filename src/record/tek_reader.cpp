@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <exception>
 #include <new>
 #include <string>
 #include <vector>
@@ -23,9 +24,10 @@ constexpr std::int64_t kMaxRepeatFill = std::int64_t{1} << 20;
 // One file's samples from position 0 to its effective record length. recordLength is the one
 // record-length variable both files share: a file whose length cannot be read keeps the value
 // left by the file before (1024 for the first). Returns the effective record length, which is
-// negative when the file declares a negative one.
-std::int64_t ParseTektronix(NumberStream& in, int& recordLength, std::vector<double>& values) {
-  in.ScanInt(recordLength);
+// negative when the file declares a negative one. lengthRead tells whether the file gave its own.
+std::int64_t ParseTektronix(NumberStream& in, int& recordLength, std::vector<double>& values,
+                            bool& lengthRead) {
+  lengthRead = in.ScanInt(recordLength);
   // Three header numbers, discarded. They never become a sample value.
   float header = 0;
   for (int k = 0; k < 3; ++k) in.ScanFloat(header);
@@ -51,6 +53,36 @@ std::int64_t ParseTektronix(NumberStream& in, int& recordLength, std::vector<dou
   return declared;
 }
 
+// One channel file as read on its own; what went wrong is kept for the reader to report.
+struct ChannelRead {
+  std::vector<double> values;
+  std::int64_t length = 0;
+  int recordLength = 0;  // the shared record length after this file
+  bool lengthRead = false;
+  bool failed = false;  // could not be opened or read
+  std::exception_ptr error;
+};
+
+// recordLength is the value the file falls back on when its own length cannot be read.
+ChannelRead ReadChannel(const std::string& path, int start, int recordLength) {
+  ChannelRead r;
+  r.recordLength = recordLength;
+  try {
+    NumberStream in;
+    if (in.Open(path)) r.length = ParseTektronix(in, r.recordLength, r.values, r.lengthRead);
+    r.failed = in.failed() || !in.isOpen();
+    // The samples before the start point are dropped in place: a second copy of a long
+    // channel would cost as much as reading it. A start point beyond the record is reported.
+    if (!r.failed && r.length >= start) {
+      r.values.resize(static_cast<std::size_t>(r.length));
+      r.values.erase(r.values.begin(), r.values.begin() + start);
+    }
+  } catch (...) {
+    r.error = std::current_exception();
+  }
+  return r;
+}
+
 }  // namespace
 
 int TektronixReader::Read(CVelkDoc& doc, Interaction& ui) {
@@ -59,35 +91,36 @@ int TektronixReader::Read(CVelkDoc& doc, Interaction& ui) {
     return kReadFailed;
   }
   try {
-    int recordLength = 1024;
-    std::vector<double> channel[2];
-    std::int64_t length[2] = {0, 0};
+    constexpr int kFirstRecordLength = 1024;
     const std::string* paths[2] = {&m_in.incidentPath, &m_in.transmittedPath};
     const int starts[2] = {m_in.incidentStart, m_in.transmittedStart};
-    NumberStream in;
+    auto channel = ReadBothChannels(
+        [&](int c) { return ReadChannel(*paths[c], starts[c], kFirstRecordLength); });
+    // A transmitted file without a readable length takes the incident file's, which was not
+    // known while both were read: read it again with that length.
+    if (!channel[1].lengthRead && channel[0].recordLength != kFirstRecordLength &&
+        !channel[0].failed && !channel[0].error) {
+      channel[1] = ReadChannel(*paths[1], starts[1], channel[0].recordLength);
+    }
+    std::int64_t length[2] = {0, 0};
     for (int c = 0; c < 2; ++c) {
-      std::vector<double> values;
-      if (in.Open(*paths[c])) length[c] = ParseTektronix(in, recordLength, values);
-      if (in.failed() || !in.isOpen()) {
+      if (channel[c].error) std::rethrow_exception(channel[c].error);
+      if (channel[c].failed) {
         ui.ShowMessage(kOpenFault, {*paths[c]});
         return kReadFailed;
       }
       // A start point beyond the record leaves a channel of negative length.
-      if (length[c] < starts[c]) {
+      if (channel[c].length < starts[c]) {
         ui.ShowMessage(kAllocFault);
         return kReadFailed;
       }
-      // The samples before the start point are dropped in place: a second copy of a long
-      // channel would cost as much as reading it.
-      values.resize(static_cast<std::size_t>(length[c]));
-      values.erase(values.begin(), values.begin() + starts[c]);
-      channel[c] = std::move(values);
+      length[c] = channel[c].length;
     }
     // The point count follows the transmitted file's length less the incident start point;
     // InstallChannels pads or cuts both channels to it.
     const std::int64_t pointCount = length[1] - m_in.incidentStart;
-    return InstallChannels(doc, ui, std::move(channel[0]), std::move(channel[1]), pointCount,
-                           kTektronixSource, m_in.transmittedPath);
+    return InstallChannels(doc, ui, std::move(channel[0].values), std::move(channel[1].values),
+                           pointCount, kTektronixSource, m_in.transmittedPath);
   } catch (const std::bad_alloc&) {
     ui.ShowMessage(kAllocFault);
     return kReadFailed;

@@ -1,4 +1,6 @@
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -125,22 +127,53 @@ TEST_F(OpenTest, OpenCommandLoadsTheParameterFileBesideTheRecordFile) {
   EXPECT_DOUBLE_EQ(r.doc().m_incBaseMean, 100.0);
 }
 
-TEST_F(OpenTest, CommandLineAndDroppedFilesOpenWithoutTheTestFileSteps) {
+// Drops the files on the main frame as a file manager would.
+void Drop(CMainFrame& frame, const std::vector<std::string>& paths) {
+  QMimeData mime;
+  QList<QUrl> urls;
+  for (const std::string& p : paths) urls << QUrl::fromLocalFile(QString::fromStdString(p));
+  mime.setUrls(urls);
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&frame, &enter);
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&frame, &drop);
+  ASSERT_TRUE(drop.isAccepted());
+}
+
+TEST_F(OpenTest, CommandLineAndDroppedFilesOpenAsTheOpenCommandDoes) {
   const std::string rec = Write("C3.DAT", RecordFile(300, 1, 1));
-  Write("c3.PAT", "5122.0 198646.0 5026.548160\n20.0\n");
+  Write("c3.PAT", "5122.0 198646.0 5026.548160\n20.0 4.0\n");
   app->ws().flags = kHandPickedParams;
   ASSERT_TRUE(app->InitInstance({QString::fromStdString(rec)}));
   ASSERT_EQ(app->records().size(), 1u);
-  // No flag reset, no parameter file, no opened-record path.
-  EXPECT_EQ(app->ws().flags, kHandPickedParams | kWavesLoaded | kRecordFileSource);
-  EXPECT_FLOAT_EQ(app->ws().params.specimenDiameterMm, 8.0f);
-  EXPECT_EQ(app->ws().openedRecordPath, "");
-  // The same file again is only brought to the front; another opens beside it.
-  ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(rec)));
+  // Flags reset, the parameter file beside the record loaded into the setup, the raw waves shown.
+  EXPECT_EQ(app->ws().flags, kWavesLoaded | kRecordFileSource | kParamFileFound | kBridgeParams);
+  EXPECT_FLOAT_EQ(app->ws().params.specimenDiameterMm, 20.0f);
+  EXPECT_FLOAT_EQ(app->records().front()->doc().m_setup.specimenDiameterMm, 20.0f);
+  EXPECT_EQ(app->ws().openedRecordPath, rec);
+  EXPECT_TRUE(app->paraDocs().empty());
+  ASSERT_NE(app->records().front()->view(), nullptr);
+  EXPECT_EQ(app->records().front()->view()->model().m_curveKind, kOriginalWave);
+
+  // A dropped record replaces the open test with its own parameters; a dropped parameter file
+  // still opens as a parameter document.
+  const std::string other = Write("D4.DAT", RecordFile(300, 1, 1));
+  Write("D4.PAT", "5122.0 198646.0 5026.548160\n12.5 4.0\n");
+  const std::string pat = Write("loose.pat", "5122.0 198646.0 5026.548160\n9.0 4.0\n");
+  Drop(app->mainFrame(), {other});
+  ASSERT_EQ(app->records().size(), 1u);
+  EXPECT_EQ(app->ws().openedRecordPath, other);
+  EXPECT_FLOAT_EQ(app->records().front()->doc().m_setup.specimenDiameterMm, 12.5f);
+  Drop(app->mainFrame(), {pat});
+  EXPECT_EQ(app->paraDocs().size(), 1u);
   EXPECT_EQ(app->records().size(), 1u);
-  const std::string other = Write("D4.isf", RecordFile(300, 1, 1));
-  ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(other)));
-  EXPECT_EQ(app->records().size(), 2u);
+  EXPECT_TRUE(ui.messages.empty());
+
+  // A record without a parameter file beside it opens with the defaults, as by the command.
+  const std::string bare = Write("E6.DAT", RecordFile(300, 1, 1));
+  Drop(app->mainFrame(), {bare});
+  EXPECT_EQ(app->ws().flags, kWavesLoaded | kRecordFileSource);
+  EXPECT_FLOAT_EQ(app->ws().params.specimenDiameterMm, 8.0f);
 
   // A file that cannot be read fails start-up.
   CVelkApp second(&ui);

@@ -98,11 +98,11 @@ TEST_F(SaveTest, WaveformTestsAlwaysGoThroughTheSavePrompt) {
   EXPECT_EQ(ReadAll(Path("p.DT4")), "<missing>");
 }
 
-TEST_F(SaveTest, ARecordOpenedFromTheCommandLineAsksWhereToSaveResults) {
+TEST_F(SaveTest, ARecordOpenedWithoutTheOpenCommandAsksWhereToSaveResults) {
   // Such a record never set the opened-record path: there is no name to derive from it, and a
   // quick save must not write ".DT3" into whatever folder the program runs in.
   const std::string rec = Write("G1.DAT", RecordFile(300, 1, 1));
-  ASSERT_TRUE(app->InitInstance({QString::fromStdString(rec)}));
+  ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(rec)));
   FakeResults();
   ui.saveAnswers.push_back(std::nullopt);
   ui.saveAnswers.push_back(Path("g1_result"));

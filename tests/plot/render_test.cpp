@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QRandomGenerator>
 #include <cmath>
+#include <limits>
 
 #include "plot/render/plot_renderer.h"
 #include "plot_fixture.h"
@@ -134,6 +135,100 @@ TEST(Render, ColumnReductionGivesTheSamePixelsAsEverySegment) {
   ExpectSamePixels(f.vm, size);
   f.vm.SelectCurve(kEngStressStrain, 1, 1);
   ExpectSamePixels(f.vm, size);
+}
+
+// The pyramid must give the very points the per-column scan gives, so the screen, the PNG files
+// and the SVG and PDF files keep every pixel and byte.
+void ExpectPyramidMatchesScan(const ViewModel& vm, QSize size) {
+  SCOPED_TRACE(::testing::Message() << size.width() << "x" << size.height());
+  const PlotMetrics m = MetricsForClient(size.width(), size.height());
+  for (bool smoothed : {false, true}) {
+    ASSERT_EQ(CurvePolyline(vm, m, smoothed, true, true),
+              CurvePolyline(vm, m, smoothed, true, false))
+        << (smoothed ? "smoothed" : "unsmoothed");
+  }
+  RenderOptions scan;
+  scan.fromPyramid = false;
+  const QImage a = RenderPlotImage(vm, size, scan);
+  ASSERT_EQ(RenderPlotImage(vm, size), a);
+  EXPECT_GT(CountColour(a, 0, 0, size.width(), size.height(), kRed) +
+                CountColour(a, 0, 0, size.width(), size.height(), kBlue),
+            0);
+}
+
+TEST(Render, PyramidGivesThePointsAndPixelsOfThePerColumnScan) {
+  QRandomGenerator rng(2024);
+  PlotFixture f;
+  // Not a multiple of any block size; noise with spikes past both Y limits, NaN runs, infinities
+  // and a flat stretch on the transmitted wave.
+  const int n = 300007;
+  std::vector<double> inc(n), tr(n);
+  for (int i = 0; i < n; ++i) {
+    inc[i] = rng.generateDouble() - 0.5;
+    if (i % 89 == 0) inc[i] = 2.5;
+    if (i % 151 == 0) inc[i] = -2.5;
+    tr[i] = i > n / 2 && i < n / 2 + 20000 ? 0.125 : 0.3 * std::sin(i * 1e-4) + 0.01 * inc[i];
+  }
+  for (int i = 1000; i < 1400; ++i) inc[i] = std::numeric_limits<double>::quiet_NaN();
+  inc[0] = std::numeric_limits<double>::quiet_NaN();
+  inc[77777] = std::numeric_limits<double>::infinity();
+  f.Waves(inc, tr);
+  f.doc.m_workInc = tr;
+  f.doc.m_workTr = inc;
+  f.doc.m_smoothInc.assign(tr.begin(), tr.end());
+  f.doc.m_smoothInc.push_back(0.0);
+  f.doc.m_smoothTr = f.doc.m_smoothInc;
+  struct Zoom {
+    double xStart, xEnd, yStart, yEnd;
+  };
+  const Zoom zooms[] = {
+      {0, n, -3, 3},                  // everything, nothing beyond the Y limits
+      {0, n, -0.45, 0.45},            // the spikes bridged
+      {12345.5, 54321.7, -0.2, 0.3},  // block edges nowhere near the plot's
+      {-500, 2100, -0.5, 0.5},        // a start left of the first sample and the NaN run
+      {150000, 150300, -0.4, 0.2},    // zoomed in: several columns per sample
+      {299000, 400000, -0.35, -0.2},  // past the end, most samples beyond the limits
+  };
+  for (QSize size : {QSize(690, 490), QSize(1013, 707), QSize(333, 250), QSize(120, 130)}) {
+    for (const Zoom& z : zooms) {
+      SCOPED_TRACE(::testing::Message()
+                   << z.xStart << ".." << z.xEnd << " " << z.yStart << ".." << z.yEnd);
+      for (int kind : {kOriginalWave, kProcessedWave}) {
+        ScaleRecord& s = f.vm.m_scales[kind - kFirstCurveKind];
+        s.xStart = z.xStart;
+        s.xEnd = z.xEnd;
+        s.xRange = z.xEnd - z.xStart;
+        s.yStart = z.yStart;
+        s.yEnd = z.yEnd;
+        s.yRange = z.yEnd - z.yStart;
+      }
+      for (int shown : {1, 2, 3}) {
+        f.doc.m_shownWaves = shown;
+        SCOPED_TRACE(shown);
+        f.vm.SelectCurve(kOriginalWave, 1, 1);
+        ExpectPyramidMatchesScan(f.vm, size);
+        SCOPED_TRACE("processed");
+        f.vm.SelectCurve(kProcessedWave, 1, 0);
+        ExpectPyramidMatchesScan(f.vm, size);
+      }
+    }
+  }
+}
+
+TEST(Render, PyramidFollowsTheDataAfterARedraw) {
+  PlotFixture f;
+  std::vector<double> w(100000, 0.0);
+  f.Waves(w, w);
+  f.vm.SelectCurve(kOriginalWave, 1, 0);
+  const QImage flat = RenderPlotImage(f.vm, kClient);
+  // Changed in place, as the window methods and smoothing change the arrays the view is bound to.
+  for (int i = 40000; i < 41000; ++i) f.doc.m_rawInc[i] = f.vm.Current().yEnd;
+  f.vm.Redraw();
+  const QImage spike = RenderPlotImage(f.vm, kClient);
+  EXPECT_NE(flat, spike);
+  RenderOptions scan;
+  scan.fromPyramid = false;
+  EXPECT_EQ(spike, RenderPlotImage(f.vm, kClient, scan));
 }
 
 TEST(Render, ColumnReductionKeepsAtMostFourPointsPerColumnRun) {

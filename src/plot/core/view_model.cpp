@@ -87,6 +87,7 @@ std::pair<int, int> ViewModel::GetVisibleRange() const {
 }
 
 void ViewModel::InitialUpdate() {
+  m_pyramids.Clear();
   const CVelkDoc& d = m_doc;
   std::vector<double> joined;
   joined.reserve(d.m_rawInc.size() + d.m_rawTr.size());

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "plot/core/minmax_pyramid.h"
 #include "plot/core/scale.h"
 
 namespace velk {
@@ -67,12 +68,21 @@ class ViewModel {
   // Scale records of kinds 5 to 12 after a computation.
   void ScaleResults();
 
+  // To be called after every change of what is drawn, the bound arrays' contents included: it
+  // also drops the min/max pyramids of the arrays.
   void Redraw() {
+    m_pyramids.Clear();
     if (onRedraw) onRedraw();
+  }
+
+  // The min/max pyramid of an array drawn by this view, built on first use after Redraw().
+  const MinMaxPyramid& PyramidOf(const std::vector<double>& samples) const {
+    return m_pyramids.For(samples);
   }
 
  private:
   CVelkDoc& m_doc;
+  mutable PyramidCache m_pyramids;
 };
 
 }  // namespace velk

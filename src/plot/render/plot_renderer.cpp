@@ -5,7 +5,9 @@
 #include <QPen>
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
+#include "plot/core/column_extents.h"
 #include "plot/core/view_model.h"
 #include "record/velk_doc.h"
 
@@ -102,16 +104,54 @@ class ColumnDecimator {
   int m_minY = 0, m_maxY = 0;
 };
 
+// The decimated path of pyramid columns, each row mapped through rowMap: the points
+// ColumnDecimator makes of the samples.
+template <class RowMap>
+void AppendColumns(std::vector<QPoint>& pts, const std::vector<ColumnExtent>& columns,
+                   RowMap rowMap) {
+  pts.reserve(pts.size() + 4 * columns.size());
+  for (const ColumnExtent& c : columns) {
+    AppendPoint(pts, QPoint(c.x, rowMap(c.first)));
+    AppendPoint(pts, QPoint(c.x, rowMap(c.low)));
+    AppendPoint(pts, QPoint(c.x, rowMap(c.high)));
+    AppendPoint(pts, QPoint(c.x, rowMap(c.last)));
+  }
+}
+
+// The visible samples of the bound curve, clamped to its arrays; false when nothing is visible.
+bool VisibleSamples(const ViewModel& vm, bool smoothed, int& first, int& last) {
+  const std::vector<double>* Y = smoothed ? vm.m_smoothedY : vm.m_unsmoothedY;
+  const std::vector<double>* X = smoothed ? vm.m_smoothedX : vm.m_unsmoothedX;
+  if (!Y || Y->empty()) return false;
+  std::tie(first, last) = vm.GetVisibleRange();
+  last = std::min(last, static_cast<int>(Y->size()) - 1);
+  if (X) last = std::min(last, static_cast<int>(X->size()) - 1);
+  first = std::max(first, 0);
+  return first <= last;
+}
+
+// The decimated polyline read from the curve's pyramid; false when the curve has an X array or
+// its scale cannot be summarized, and its samples must be read one by one.
+bool PyramidPolyline(const ViewModel& vm, const PlotMetrics& m, bool smoothed,
+                     std::vector<QPoint>& pts) {
+  const std::vector<double>* Y = smoothed ? vm.m_smoothedY : vm.m_unsmoothedY;
+  const std::vector<double>* X = smoothed ? vm.m_smoothedX : vm.m_unsmoothedX;
+  if (X || !CanSummarizeColumns(vm.Current(), m)) return false;
+  int first = 0, last = -1;
+  if (!VisibleSamples(vm, smoothed, first, last)) return true;
+  AppendColumns(
+      pts,
+      SummarizeColumns(vm.PyramidOf(*Y), first, last, vm.Current(), m, SampleRule::kWithinYLimits),
+      [](int r) { return r; });
+  return true;
+}
+
 template <class Sink>
 void ForEachCurvePoint(const ViewModel& vm, const PlotMetrics& m, bool smoothed, Sink&& sink) {
   const std::vector<double>* Y = smoothed ? vm.m_smoothedY : vm.m_unsmoothedY;
   const std::vector<double>* X = smoothed ? vm.m_smoothedX : vm.m_unsmoothedX;
-  if (!Y || Y->empty()) return;
-  auto [first, last] = vm.GetVisibleRange();
-  last = std::min(last, static_cast<int>(Y->size()) - 1);
-  if (X) last = std::min(last, static_cast<int>(X->size()) - 1);
-  first = std::max(first, 0);
-  if (first > last) return;
+  int first = 0, last = -1;
+  if (!VisibleSamples(vm, smoothed, first, last)) return;
   const ScaleRecord& s = vm.Current();
   bool started = false;
   for (int i = first; i <= last; ++i) {
@@ -194,9 +234,18 @@ void DrawTwoChannel(QPainter& p, QSize client, const ViewModel& vm, const Render
   p.setPen(MakePen(kRed, o));
   const int n = std::min(
       {d.m_pointCount, static_cast<int>(d.m_rawInc.size()), static_cast<int>(d.m_rawTr.size())});
+  const bool fromPyramid = o.decimate && o.fromPyramid && CanSummarizeColumns(s, m);
   for (const std::vector<double>* wave : {&d.m_rawInc, &d.m_rawTr}) {
     const int offset = wave == &d.m_rawInc ? 0 : half;
     std::vector<QPoint> pts;
+    if (fromPyramid) {
+      // Halving the row keeps its order, so each column's extremes stay the extremes.
+      AppendColumns(pts,
+                    SummarizeColumns(vm.PyramidOf(*wave), 0, n - 1, s, m, SampleRule::kEveryNumber),
+                    [offset](int r) { return r / 2 + offset; });
+      DrawPolyline(p, pts);
+      continue;
+    }
     ColumnDecimator dec(pts);
     for (int i = 0; i < n; ++i) {
       const auto px = Px(s, m, i);
@@ -240,8 +289,9 @@ QFont TextFont() {
 }
 
 std::vector<QPoint> CurvePolyline(const ViewModel& vm, const PlotMetrics& m, bool smoothed,
-                                  bool decimate) {
+                                  bool decimate, bool fromPyramid) {
   std::vector<QPoint> pts;
+  if (decimate && fromPyramid && PyramidPolyline(vm, m, smoothed, pts)) return pts;
   if (decimate) {
     ColumnDecimator dec(pts);
     ForEachCurvePoint(vm, m, smoothed, [&](QPoint p) { dec.Add(p); });
@@ -269,12 +319,12 @@ void RenderPlot(QPainter& p, QSize clientSize, const ViewModel& vm, const Render
   DrawAxes(p, m, vm.Current());
   if (vm.m_showUnsmoothed == 1) {
     p.setPen(MakePen(kRed, o));
-    DrawPolyline(p, CurvePolyline(vm, m, false, o.decimate));
+    DrawPolyline(p, CurvePolyline(vm, m, false, o.decimate, o.fromPyramid));
     if (kind == kOriginalWave || kind == kProcessedWave) DrawBaselineMarks(p, m, vm, o);
   }
   if (vm.m_showSmoothed == 1) {
     p.setPen(MakePen(kBlue, o));
-    DrawPolyline(p, CurvePolyline(vm, m, true, o.decimate));
+    DrawPolyline(p, CurvePolyline(vm, m, true, o.decimate, o.fromPyramid));
   }
   p.restore();
 }

@@ -20,6 +20,9 @@ struct RenderOptions {
   // Draw each pixel column of a curve as its first, lowest, highest and last point instead of
   // one segment per sample; with one-pixel pens and no antialiasing the pixels are the same.
   bool decimate = true;
+  // Take that reduction of a curve drawn against its sample index from the min/max pyramid of
+  // its array, at a cost per pixel column instead of per sample; the points are the same.
+  bool fromPyramid = true;
   // One-pixel pens on the device (screen, PNG). Off: pens one client unit wide, for pictures
   // that are scaled onto a page (printer, PDF, SVG), so lines stay visible at any resolution.
   bool cosmeticPens = true;
@@ -44,9 +47,10 @@ void RenderPlotFitted(QPainter& p, const QRectF& target, QSize clientSize, const
 QImage RenderPlotImage(const ViewModel& vm, QSize size, const RenderOptions& o = {});
 
 // The points the curve (unsmoothed or smoothed) is drawn through, in drawing order: the first
-// visible point, then every later point within the Y limits; decimated when asked.
+// visible point, then every later point within the Y limits; decimated when asked, the
+// decimation read from the array's pyramid where it can be.
 std::vector<QPoint> CurvePolyline(const ViewModel& vm, const PlotMetrics& m, bool smoothed,
-                                  bool decimate);
+                                  bool decimate, bool fromPyramid = true);
 
 // The 23 x 23 pick cursor: black, with a yellow circle touching the edges and a cross-hair
 // through the centre whose pixels alternate yellow and dark red.
