@@ -31,13 +31,10 @@ std::size_t FastLength(std::size_t n) {
 
 // Zero padding that keeps what the shift moves out of the window from wrapping round onto it:
 // the window's own length again, plus the largest extra travel time of the dispersed energy.
-// Energy travels at the group velocity, whose minimum (the Airy phase) is 0.38 c0 at Poisson's
-// ratio 0.29 and 0.24 c0 at 0.05; a fifth of c0 bounds it.
 std::size_t PaddedLength(std::size_t n, const DispersiveBar& bar, double distanceMm,
                          double sampleIntervalUs) {
-  const double extraUs = distanceMm * 1e3 * (5.0 - 1.0) / bar.waveSpeedMs;
-  const double extraSamples = std::min(std::ceil(extraUs / sampleIntervalUs), 1e8);
-  return FastLength(2 * n + static_cast<std::size_t>(extraSamples));
+  const long extra = DispersionMarginSamples(bar, distanceMm, sampleIntervalUs);
+  return FastLength(2 * n + static_cast<std::size_t>(extra));
 }
 
 // Direction of the phase shift that takes a pulse from where it was recorded to where it is
@@ -61,6 +58,12 @@ std::vector<double> Move(std::span<const double> pulse, const DispersiveBar& bar
 }
 
 }  // namespace
+
+long DispersionMarginSamples(const DispersiveBar& bar, double distanceMm, double sampleIntervalUs) {
+  const double extraUs = distanceMm * 1e3 * (5.0 - 1.0) / bar.waveSpeedMs;
+  const double samples = std::ceil(extraUs / sampleIntervalUs);
+  return std::isfinite(samples) ? static_cast<long>(std::clamp(samples, 0.0, 1e8)) : 0;
+}
 
 DispersionProblem CheckDispersionInputs(const DispersiveBar& bar, double distanceMm,
                                         double sampleIntervalUs) {
@@ -117,6 +120,24 @@ std::vector<double> PulseAtSpecimenFace(std::span<const double> atGauge, const D
 std::vector<double> PulseAtGauge(std::span<const double> atFace, const DispersiveBar& bar,
                                  double distanceMm, double sampleIntervalUs, PulseTravel travel) {
   return Move(atFace, bar, distanceMm, sampleIntervalUs, DelaySign(travel, false));
+}
+
+std::vector<double> WindowAtSpecimenFace(std::span<const double> channel, long start, long length,
+                                         long margin, const DispersiveBar& bar, double distanceMm,
+                                         double sampleIntervalUs, PulseTravel travel) {
+  length = std::max(length, 0L);
+  margin = std::max(margin, 0L);
+  const long size = static_cast<long>(channel.size());
+  const long from = std::clamp(start - margin, 0L, size);
+  const long to = std::clamp(start + length + margin, from, size);
+  const auto moved = PulseAtSpecimenFace(channel.subspan(from, to - from), bar, distanceMm,
+                                         sampleIntervalUs, travel);
+  std::vector<double> window(length, 0.0);
+  for (long i = 0; i < length; ++i) {
+    const long at = start + i - from;
+    if (at >= 0 && at < to - from) window[i] = moved[at];
+  }
+  return window;
 }
 
 }  // namespace velk
