@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <new>
 #include <thread>
 
@@ -28,25 +29,68 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// The `keep` smallest values seen at each of many points, exactly. Values below the point's
+// threshold are appended to its buffer; a full buffer is cut back to the `keep` smallest and the
+// threshold becomes the largest of them. Most values fail the threshold and touch only it: a heap
+// per point would be reordered on every value that passes, and that memory traffic, not the
+// computation, would set the run's time.
+class Smallest {
+ public:
+  Smallest(std::size_t points, int keep)
+      : m_keep(keep),
+        m_capacity(2 * keep),
+        // Not zeroed: only the filled part of each buffer is ever read.
+        m_values(new double[points * m_capacity]),
+        m_fill(points, 0),
+        m_threshold(points, std::numeric_limits<double>::infinity()) {}
+
+  void Insert(std::size_t at, double v) {
+    if (!(v < m_threshold[at])) return;
+    double* b = &m_values[at * m_capacity];
+    b[m_fill[at]++] = v;
+    if (m_fill[at] == m_capacity) {
+      std::nth_element(b, b + m_keep - 1, b + m_capacity);
+      m_fill[at] = m_keep;
+      m_threshold[at] = b[m_keep - 1];
+    }
+  }
+  void Merge(std::size_t at, const Smallest& o) {
+    for (int k = 0; k < o.m_fill[at]; ++k) Insert(at, o.m_values[at * m_capacity + k]);
+  }
+  // The k-th smallest (1-based) value at a point; k must not exceed `keep` nor the values seen.
+  double Rank(std::size_t at, int k) {
+    double* b = &m_values[at * m_capacity];
+    std::nth_element(b, b + k - 1, b + m_fill[at]);
+    return b[k - 1];
+  }
+
+ private:
+  int m_keep;
+  int m_capacity;
+  std::unique_ptr<double[]> m_values;
+  std::vector<int> m_fill;
+  std::vector<double> m_threshold;
+};
+
 // The smallest and the largest few values seen at each point of the six curves: all the
-// coverage interval's ends need. Kept as heaps whose top is the value next to be displaced.
+// coverage interval's ends need. The largest are kept as the smallest of the negated values
+// (negation is exact).
 class Extremes {
  public:
-  Extremes(std::size_t points, int keep) : m_points(points), m_keep(keep) {
-    const std::size_t n = kResultCurveCount * points;
-    m_low.assign(n * keep, 0.0);
-    m_high.assign(n * keep, 0.0);
-    m_lowFill.assign(n, 0);
-    m_highFill.assign(n, 0);
-    m_count.assign(n, 0);
-  }
+  Extremes(std::size_t points, int keep)
+      : m_points(points),
+        m_low(kResultCurveCount * points, keep),
+        m_high(kResultCurveCount * points, keep),
+        m_count(kResultCurveCount * points, 0) {}
 
   void Add(const std::array<std::vector<double>, kResultCurveCount>& curves) {
     for (int c = 0; c < kResultCurveCount; ++c) {
       const std::size_t n = std::min(curves[c].size(), m_points);
+      const double* y = curves[c].data();
       for (std::size_t j = 0; j < n; ++j) {
         const std::size_t at = c * m_points + j;
-        Insert(at, curves[c][j], curves[c][j]);
+        m_low.Insert(at, y[j]);
+        m_high.Insert(at, -y[j]);
         ++m_count[at];
       }
     }
@@ -54,8 +98,8 @@ class Extremes {
 
   void Merge(const Extremes& o) {
     for (std::size_t at = 0; at < m_count.size(); ++at) {
-      for (int k = 0; k < o.m_lowFill[at]; ++k) InsertLow(at, o.m_low[at * m_keep + k]);
-      for (int k = 0; k < o.m_highFill[at]; ++k) InsertHigh(at, o.m_high[at * m_keep + k]);
+      m_low.Merge(at, o.m_low);
+      m_high.Merge(at, o.m_high);
       m_count[at] += o.m_count[at];
     }
   }
@@ -70,44 +114,15 @@ class Extremes {
       band.draws[j] = m;
       if (m == 0) continue;
       const auto [r, rq] = CoverageRanks(m, coverage);
-      double* low = &m_low[at * m_keep];
-      double* high = &m_high[at * m_keep];
-      std::sort(low, low + m_lowFill[at]);
-      std::sort(high, high + m_highFill[at], std::greater<>());
-      band.lower[j] = low[r - 1];
-      band.upper[j] = high[m - rq];
+      band.lower[j] = m_low.Rank(at, r);
+      band.upper[j] = -m_high.Rank(at, m - rq + 1);
     }
   }
 
  private:
-  void Insert(std::size_t at, double lowValue, double highValue) {
-    InsertLow(at, lowValue);
-    InsertHigh(at, highValue);
-  }
-  // Keeps the m_keep smallest values in a max-heap.
-  void InsertLow(std::size_t at, double v) {
-    Push(&m_low[at * m_keep], m_lowFill[at], v, std::less<>());
-  }
-  // Keeps the m_keep largest values in a min-heap.
-  void InsertHigh(std::size_t at, double v) {
-    Push(&m_high[at * m_keep], m_highFill[at], v, std::greater<>());
-  }
-  template <class Cmp>
-  void Push(double* h, int& fill, double v, Cmp cmp) {
-    if (fill < m_keep) {
-      h[fill++] = v;
-      std::push_heap(h, h + fill, cmp);
-    } else if (cmp(v, h[0])) {
-      std::pop_heap(h, h + m_keep, cmp);
-      h[m_keep - 1] = v;
-      std::push_heap(h, h + m_keep, cmp);
-    }
-  }
-
   std::size_t m_points;
-  int m_keep;
-  std::vector<double> m_low, m_high;
-  std::vector<int> m_lowFill, m_highFill, m_count;
+  Smallest m_low, m_high;
+  std::vector<int> m_count;
 };
 
 // How many of the smallest and largest values the ends of the interval can need, for any number
