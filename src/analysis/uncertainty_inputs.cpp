@@ -43,7 +43,9 @@ UncertaintyProblem ReadUncertaintyInputs(const nlohmann::json& j, UncertaintyInp
   if (!j.is_object()) return {"不确定度文件的内容必须是一个 JSON 对象。", {}};
   const auto& fields = UncertaintyFields();
   UncertaintyInputs read = in;
-  for (const auto& [key, value] : j.items()) {
+  for (const auto& item : j.items()) {
+    const std::string& key = item.key();
+    const nlohmann::json& value = item.value();
     const auto f = std::find_if(fields.begin(), fields.end(),
                                 [&](const UncertaintyField& x) { return key == x.key; });
     if (f == fields.end()) return {"不确定度文件中的名称“%1”不认识。", {key}};
