@@ -22,7 +22,9 @@ const char* kDescription =
     "and strain: flow stress = (yield + H x plastic strain) x (1 + C ln(rate / reference rate)).\n"
     "The specimen's strain rate is (Cb / L0)(eI - eR - eT) with eT = As sigma / (Ab Eb) and\n"
     "eR = eT - eI. Compression is positive: incident and transmitted pulses positive, reflected\n"
-    "negative. Channels are recorded as gauge strain / factor + offset + noise, quantised.";
+    "negative. Channels are recorded as gauge strain / factor + offset + noise, quantised.\n"
+    "With --dispersion the bars have a finite diameter: each pulse travels between its specimen\n"
+    "face and its gauge at the phase velocity of the first longitudinal mode (Pochhammer-Chree).";
 
 struct Options {
   SimConfig sim;
@@ -115,6 +117,15 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
   app.add_option("--bar-material", s.barMaterialIndex, "Bar material: 0 steel, 1 aluminium")
       ->group("Bars");
   app.add_option("--bar-diameter", s.barDiameterIndex, "Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm")
+      ->group("Bars");
+  app.add_flag("--dispersion", s.dispersion,
+               "Carry the pulses between the specimen faces and the gauges through the dispersion "
+               "of bars of finite diameter")
+      ->group("Bars");
+  app.add_option("--bar-poisson", s.barPoissonRatio, "Poisson's ratio of the bars (--dispersion)")
+      ->group("Bars");
+  app.add_option("--dispersion-diameter", s.dispersionDiameterMm,
+                 "Bar diameter the dispersion uses, mm; 0 for that of --bar-diameter")
       ->group("Bars");
   app.add_option("--striker-length", s.strikerLengthMm, "Striker length, mm")->group("Striker");
   app.add_option("--striker-velocity", s.strikerVelocityMs, "Striker velocity, m/s")

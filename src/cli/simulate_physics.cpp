@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "analysis/dispersion.h"
 #include "record/bar_table.h"
 
 namespace velk::sim {
@@ -95,6 +96,12 @@ double IncidentShape(double t, double durationUs, double riseUs) {
   return 0.0;
 }
 
+double DispersionDiameterMm(const SimConfig& c) {
+  if (c.dispersionDiameterMm > 0) return c.dispersionDiameterMm;
+  const double area = BarDiameters()[static_cast<std::size_t>(c.barDiameterIndex)].areaMm2;
+  return std::sqrt(area / kQuarterPi);
+}
+
 std::string CheckConfig(const SimConfig& c) {
   const auto materials = BarMaterials().size();
   const auto diameters = BarDiameters().size();
@@ -123,6 +130,13 @@ std::string CheckConfig(const SimConfig& c) {
   if (c.arrivalSample < 0 || c.arrivalSample >= c.sampleCount)
     return "the arrival sample must lie within the channel";
   if (c.substeps < 1 || c.substeps > 1000) return "substeps must be 1 to 1000";
+  if (c.dispersion) {
+    if (!(c.barPoissonRatio >= kMinPoissonRatio && c.barPoissonRatio <= kMaxPoissonRatio))
+      return Format("the bars' Poisson's ratio must lie between %.2f and 0.49", kMinPoissonRatio);
+    if (!nonNegative(c.dispersionDiameterMm)) return "dispersion diameter must not be negative";
+    // Each channel goes through a padded transform held in memory.
+    if (c.sampleCount > 2'000'000) return "with dispersion at most 2000000 samples per channel";
+  }
   const double cb = BarMaterials()[static_cast<std::size_t>(c.barMaterialIndex)].waveSpeedMs;
   const double durationUs = TravelUs(2 * c.strikerLengthMm, cb);
   if (c.riseTimeUs > durationUs)
@@ -218,15 +232,28 @@ SimResult Simulate(const SimConfig& c) {
   // after travelling to the specimen and back; the transmission gauge sees the transmitted pulse
   // one specimen transit plus its own travel later.
   const auto n = static_cast<std::size_t>(c.sampleCount);
-  out.incidentMicrostrain.resize(n);
+  std::vector<double> incident(n), reflectedAtGauge(n);
   out.transmittedMicrostrain.resize(n);
   for (std::size_t i = 0; i < n; ++i) {
     const double t = static_cast<double>(i) * dtUs - arrivalUs;
-    out.incidentMicrostrain[i] = amplitude * IncidentShape(t, durationUs, c.riseTimeUs) +
-                                 Interpolate(reflected, hUs, t - 2 * incToSpecimenUs);
+    incident[i] = amplitude * IncidentShape(t, durationUs, c.riseTimeUs);
+    reflectedAtGauge[i] = Interpolate(reflected, hUs, t - 2 * incToSpecimenUs);
     out.transmittedMicrostrain[i] =
         Interpolate(transmitted, hUs, t - incToSpecimenUs - transitUs - specimenToTrUs);
   }
+  if (c.dispersion) {
+    // The pulses above are those at the specimen faces, placed where a bar without dispersion
+    // would bring them to the gauges; the bar moves each from its face to its gauge.
+    const DispersiveBar bar{cb, c.barPoissonRatio, DispersionDiameterMm(c)};
+    incident = PulseAtGauge(incident, bar, c.incidentGaugeMm, dtUs, PulseTravel::kTowardSpecimen);
+    reflectedAtGauge = PulseAtGauge(reflectedAtGauge, bar, c.incidentGaugeMm, dtUs,
+                                    PulseTravel::kAwayFromSpecimen);
+    out.transmittedMicrostrain = PulseAtGauge(out.transmittedMicrostrain, bar, c.transmittedGaugeMm,
+                                              dtUs, PulseTravel::kAwayFromSpecimen);
+  }
+  out.incidentMicrostrain.resize(n);
+  for (std::size_t i = 0; i < n; ++i)
+    out.incidentMicrostrain[i] = incident[i] + reflectedAtGauge[i];
 
   PulseWindows& w = out.windows;
   w.incidentStart = arrivalUs / dtUs;

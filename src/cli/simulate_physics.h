@@ -48,6 +48,12 @@ struct SimConfig {
   int sampleCount = 4096;   // samples per channel
   int arrivalSample = 400;  // where the incident front reaches the incident gauge
   int substeps = 50;        // integration steps per sample interval
+  // Bars of finite diameter: each pulse is carried between its specimen face and its gauge
+  // through the exact phase velocity of the bars' first longitudinal mode (both bars alike), so
+  // the gauges see the oscillations a real rig shows. Off, the bars are one-dimensional.
+  bool dispersion = false;
+  double barPoissonRatio = 0.29;
+  double dispersionDiameterMm = 0;  // 0: the diameter of the bar's table row
 };
 
 // Bar constants as the program knows them.
@@ -80,6 +86,9 @@ struct SimResult {
 
 // Bar constants of a material and diameter row; the rows must exist.
 BarConstants BarFor(int materialIndex, int diameterIndex);
+
+// Diameter (mm) the dispersion of a configuration uses.
+double DispersionDiameterMm(const SimConfig& cfg);
 
 // An empty text when the configuration describes a test that can be simulated, otherwise what
 // is wrong with it.
