@@ -9,6 +9,7 @@
 #include "cli/reduce_cli.h"
 #include "plot/core/view_model.h"
 #include "plot/render/plot_export.h"
+#include "record/tr_noop.h"
 
 namespace velk::cli {
 
@@ -42,27 +43,31 @@ void EnsureGuiApplication() {
 }  // namespace
 
 void AddPlotOptions(CLI::App& app, PlotRequest& p) {
-  app.add_option("--plot", p.plot,
-                 "write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)")
+  app.add_option(
+         "--plot", p.plot,
+         VELK_TRANSLATE_NOOP(
+             "velk", "write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)"))
       ->expected(2)
       ->type_name("KIND FILE")
-      ->group("Plot");
-  app.add_option("--size", p.size, "plot size in pixels, WxH (default 690x490)")
+      ->group(VELK_TRANSLATE_NOOP("velk", "Plot"));
+  app.add_option("--size", p.size,
+                 VELK_TRANSLATE_NOOP("velk", "plot size in pixels, WxH (default 690x490)"))
       ->type_name("WxH")
-      ->group("Plot");
+      ->group(VELK_TRANSLATE_NOOP("velk", "Plot"));
 }
 
 std::string CheckPlotOptions(const PlotRequest& p) {
   int w = 0, h = 0;
-  if (!ParseSize(p.size, w, h)) return "--size takes WxH in pixels, for example 690x490";
+  if (!ParseSize(p.size, w, h))
+    return VELK_TRANSLATE_NOOP("velk", "--size takes WxH in pixels, for example 690x490");
   if (p.plot.empty()) return {};
   int kind = 0;
   if (p.plot.size() != 2 || !ParseInt(p.plot[0], kind) || kind < kFirstCurveKind ||
       kind > kLastCurveKind) {
-    return "--plot takes a curve kind from 3 to 12 and a file name";
+    return VELK_TRANSLATE_NOOP("velk", "--plot takes a curve kind from 3 to 12 and a file name");
   }
   if (!PlotFileKindOf(QString::fromStdString(p.plot[1]))) {
-    return "--plot writes .png, .svg or .pdf files";
+    return VELK_TRANSLATE_NOOP("velk", "--plot writes .png, .svg or .pdf files");
   }
   return {};
 }
@@ -73,7 +78,8 @@ int WritePlot(const PlotRequest& p, ReduceSession& s) {
   if (!ParseInt(p.plot[0], kind) || !ParseSize(p.size, w, h)) return kExitFailed;
   CVelkDoc& doc = *s.doc;
   if (kind > kProcessedWave && !doc.ws().Has(kResultsComputed)) {
-    s.ui.ShowMessage("Curve kind %1 shows computed results; there are none to plot.",
+    s.ui.ShowMessage(VELK_TRANSLATE_NOOP(
+                         "velk", "Curve kind %1 shows computed results; there are none to plot."),
                      {std::to_string(kind)});
     return kExitFailed;
   }
