@@ -999,7 +999,7 @@ Straighten curve</translation>
     </message>
     <message>
         <source>coordinate</source>
-        <translation>Axes</translation>
+        <translation>Coordinates</translation>
     </message>
     <message>
         <source>大写</source>

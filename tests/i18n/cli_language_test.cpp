@@ -14,12 +14,12 @@
 namespace velk::cli {
 namespace {
 
-struct Run {
+struct Outcome {
   int status;
   std::string out, err;
 };
 
-Run Reduce(const std::vector<std::string>& args) {
+Outcome Reduce(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   const int status = RunReduce(args, out, err);
   return {status, out.str(), err.str()};
@@ -33,7 +33,7 @@ TEST(CliLanguage, MessagesUsageAndHelpFollowLang) {
   SetDefaultLanguage(i18n::Language::kSource);
   const std::vector<std::string> missing = {"--record", "/no/such/file.DAT"};
 
-  const Run source = Reduce(missing);
+  const Outcome source = Reduce(missing);
   EXPECT_EQ(source.status, kExitFailed);
   EXPECT_TRUE(Has(source.err, "打开文档失败。")) << source.err;
 
@@ -42,18 +42,18 @@ TEST(CliLanguage, MessagesUsageAndHelpFollowLang) {
     a.insert(a.begin(), {"--lang", lang});
     return Reduce(a);
   };
-  const Run en = withLang("en");
+  const Outcome en = withLang("en");
   EXPECT_TRUE(Has(en.err, "The document could not be opened.")) << en.err;
-  const Run zh = withLang("zh");
+  const Outcome zh = withLang("zh");
   EXPECT_TRUE(Has(zh.err, "打开文档失败。")) << zh.err;
 
   // A usage problem of velk-reduce's own, in Chinese.
-  const Run usage = Reduce({"--lang=zh"});
+  const Outcome usage = Reduce({"--lang=zh"});
   EXPECT_EQ(usage.status, kExitUsage);
   EXPECT_TRUE(Has(usage.err, "请只指定一个输入")) << usage.err;
   EXPECT_TRUE(Has(usage.err, "用法：velk-reduce")) << usage.err;
 
-  const Run help = Reduce({"--lang", "zh", "--help"});
+  const Outcome help = Reduce({"--lang", "zh", "--help"});
   EXPECT_EQ(help.status, kExitDone);
   EXPECT_TRUE(Has(help.out, "试样厚度，mm")) << help.out;
   EXPECT_TRUE(Has(help.out, "输入（只能一个）")) << help.out;
