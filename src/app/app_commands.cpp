@@ -44,12 +44,13 @@ void SaveResultsAs(CommandContext& ctx) {
   ctx.app.SaveParameterFile();
   if (!ws.Has(kResultsComputed)) return;
   const int kind = ws.resultKind;
-  const char* description = kind == 2   ? "输出文件 (*.DT2)"
-                            : kind == 3 ? "输出文件 (*.DT3)"
-                                        : "输出文件 (*.DT4)";
+  const char* description = kind == 2   ? QT_TRANSLATE_NOOP("velk", "输出文件 (*.DT2)")
+                            : kind == 3 ? QT_TRANSLATE_NOOP("velk", "输出文件 (*.DT3)")
+                                        : QT_TRANSLATE_NOOP("velk", "输出文件 (*.DT4)");
   const std::string extension = ResultExtension(kind);
-  const auto path = ctx.app.interaction().AskSavePath("保存为", {{description, "*" + extension}},
-                                                      extension, std::string());
+  const auto path =
+      ctx.app.interaction().AskSavePath(QT_TRANSLATE_NOOP("velk", "保存为"),
+                                        {{description, "*" + extension}}, extension, std::string());
   if (!path) return;
   (void)WriteResultFile(*path, ctx.record->doc(), kind).Report(ctx.app.interaction());
 }

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <clocale>
 
+#include "app/app_language.h"
 #include "app/main_frame.h"
 #include "app/velk_app.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   // written and read with a decimal point.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Velk"));
+  velk::ApplyLanguage(velk::StartLanguage());
   QStringList args = QApplication::arguments();
   args.removeFirst();
 

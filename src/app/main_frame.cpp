@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/app_language.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/record_document.h"
@@ -85,6 +86,8 @@ CMainFrame::CMainFrame(CVelkApp& app) : m_app(app) {
   BuildToolBar();
   BuildAccelerators();
   BuildStatusBar();
+  m_languageMenu = MakeLanguageMenu(this);
+  menuBar()->addMenu(m_languageMenu);
 
   m_idleTimer = new QTimer(this);
   m_idleTimer->setInterval(kIdleUpdateMs);
@@ -333,6 +336,7 @@ void CMainFrame::BuildStatusBar() {
   m_messagePane = new QLabel(tr("woring"), sb);
   m_messagePane->setMinimumWidth(260);
   m_coordinatePane = new QLabel(tr("coordinate"), sb);
+  m_coordinateIdleText = m_coordinatePane->text();
   m_coordinatePane->setObjectName(QStringLiteral("coordinatePane"));
   sb->addWidget(m_messagePane, 0);
   sb->addWidget(m_coordinatePane, 1);
@@ -347,6 +351,7 @@ void CMainFrame::BuildStatusBar() {
 
 void CMainFrame::SetCoordinateText(const QString& text) {
   m_coordinatePane->setText(text.isEmpty() ? tr("coordinate") : text);
+  m_coordinateIdleText = tr("coordinate");
 }
 
 QString CMainFrame::coordinateText() const { return m_coordinatePane->text(); }
@@ -399,6 +404,57 @@ bool CMainFrame::event(QEvent* event) {
     return true;
   }
   return QMainWindow::event(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  // Qt sends one event per catalogue installed or removed; one rebuild, once they are all in,
+  // and never while the menu that asked for it is still handling the click.
+  if (event->type() == QEvent::LanguageChange && m_mdi && !m_retranslatePending) {
+    m_retranslatePending = true;
+    QTimer::singleShot(0, this, &CMainFrame::Retranslate);
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::Retranslate() {
+  m_retranslatePending = false;
+  const bool toolbarShown = m_toolBar->isVisibleTo(this);
+  const bool coordinateIdle = m_coordinatePane->text() == m_coordinateIdleText;
+  menuBar()->clear();
+  for (QMenu* m : m_menus128 + m_menus129) delete m;
+  delete m_languageMenu;
+  for (const QList<QAction*>& list : m_actions) {
+    for (QAction* a : list) {
+      if (a->parent() == this) delete a;  // the accelerators; the others went with their menu
+    }
+  }
+  removeToolBar(m_toolBar);
+  delete m_toolBar;
+  m_actions.clear();
+  m_toolActions.clear();
+  m_recentActions.clear();
+  m_recentPlaceholder.clear();
+
+  BuildMenus();
+  BuildToolBar();
+  BuildAccelerators();
+  m_languageMenu = MakeLanguageMenu(this);
+  menuBar()->addMenu(m_languageMenu);
+  m_toolBar->setVisible(toolbarShown);
+
+  m_messagePane->setText(tr("woring"));
+  m_coordinateIdleText = tr("coordinate");
+  if (coordinateIdle) m_coordinatePane->setText(m_coordinateIdleText);
+  // The lock indicators, in the order BuildStatusBar made them.
+  const QString locks[] = {tr("大写"), tr("value"), tr("滚动")};
+  int k = 0;
+  for (QLabel* l : statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (l == m_messagePane || l == m_coordinatePane || k >= 3) continue;
+    l->setText(locks[k++]);
+  }
+  for (const auto& r : m_app.records()) r->RetranslateWindows();
+  UpdateMenus();
+  UpdateCommandUI();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -51,6 +51,7 @@ class CMainFrame : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -64,6 +65,9 @@ class CMainFrame : public QMainWindow {
   void BuildStatusBar();
   void AddRecentList(QMenu* menu, const QString& placeholder);
   void RefreshRecentList(QMenu* menu);
+  // After a language switch: builds the menus, toolbar and accelerators again from their source
+  // texts, and renews the status bar's texts and every open test's windows.
+  void Retranslate();
 
   CVelkApp& m_app;
   QMdiArea* m_mdi = nullptr;
@@ -77,6 +81,9 @@ class CMainFrame : public QMainWindow {
   QMap<int, QAction*> m_toolActions;
   QMap<QMenu*, QList<QAction*>> m_recentActions;
   QMap<QMenu*, QString> m_recentPlaceholder;
+  QMenu* m_languageMenu = nullptr;
+  bool m_retranslatePending = false;
+  QString m_coordinateIdleText;
 };
 
 }  // namespace velk

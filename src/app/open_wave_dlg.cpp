@@ -71,8 +71,10 @@ void COpenWaveDlg::BrowseIncident() { Browse(m_inputs.incidentPath, m_incidentPa
 void COpenWaveDlg::BrowseTransmitted() { Browse(m_inputs.transmittedPath, m_transmittedPath); }
 
 void COpenWaveDlg::Browse(std::string& path, QLineEdit* box) {
-  const auto chosen =
-      m_ui.AskOpenPath("打开", {{"Velk file (*.isf)", "*.isf"}, {"所有文件 (*.*)", "*.*"}}, path);
+  const auto chosen = m_ui.AskOpenPath(QT_TRANSLATE_NOOP("velk", "打开"),
+                                       {{QT_TRANSLATE_NOOP("velk", "Velk file (*.isf)"), "*.isf"},
+                                        {QT_TRANSLATE_NOOP("velk", "所有文件 (*.*)"), "*.*"}},
+                                       path);
   if (!chosen) return;
   path = *chosen;
   box->setText(QString::fromStdString(path));
@@ -84,9 +86,9 @@ bool COpenWaveDlg::ReadStart(QLineEdit* edit, int& value) {
   bool ok = false;
   const int v = edit->text().trimmed().toInt(&ok);
   if (!ok) {
-    m_ui.ShowMessage("请键入一个整数。");
+    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "请键入一个整数。"));
   } else if (v < 0) {
-    m_ui.ShowMessage("开始点不能为负数。");
+    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "开始点不能为负数。"));
     ok = false;
   }
   if (!ok) {

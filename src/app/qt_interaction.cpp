@@ -10,6 +10,7 @@
 #include "app/record_document.h"
 #include "app/velk_app.h"
 #include "plot/view/velk_view.h"
+#include "tools/curve_tools.h"
 
 namespace velk {
 
@@ -46,7 +47,9 @@ QString TranslateMessage(const std::string& text, const std::vector<std::string>
         t[i + 1] <= QLatin1Char('9')) {
       const std::size_t k = static_cast<std::size_t>(t[i + 1].unicode() - '1');
       if (k < args.size()) {
-        out += QString::fromStdString(args[k]);
+        // An argument can itself be a source text ("true strain"); a path or a number is not
+        // in the catalogue and stays as it is.
+        out += args[k].empty() ? QString() : Tr(args[k]);
         ++i;
         continue;
       }
@@ -135,7 +138,11 @@ int QtInteraction::PickPoint(CVelkDoc& doc) {
 }
 
 void QtInteraction::SetCoordinateText(const std::string& text) {
-  m_app.mainFrame().SetCoordinateText(QString::fromStdString(text));
+  QString shown = QString::fromStdString(text);
+  // The average strain rate arrives formatted; its words are translated here.
+  const QString prefix = QString::fromUtf8(kAverageRatePrefix);
+  if (shown.startsWith(prefix)) shown.replace(0, prefix.size(), Tr(kAverageRatePrefix));
+  m_app.mainFrame().SetCoordinateText(shown);
 }
 
 }  // namespace velk

@@ -5,6 +5,7 @@
 
 #include "app/child_frame.h"
 #include "dialogs/curve_select_dlg.h"
+#include "dialogs/smooth_dlg.h"
 #include "dialogs/test_setup_dlg.h"
 #include "plot/core/view_model.h"
 #include "plot/view/velk_view.h"
@@ -68,6 +69,22 @@ void RecordDocument::CreateFrame(QMdiArea& area) {
 void RecordDocument::LoadParametersIntoSetup() {
   // The record tells its observer, which shows the fields in the setup dialog.
   m_doc.LoadParametersIntoSetup();
+}
+
+void RecordDocument::RetranslateWindows() {
+  const bool setupShown = m_setup->isVisible();
+  const bool chooserShown = m_chooser->isVisible();
+  const QPoint setupAt = m_setup->pos();
+  const QPoint chooserAt = m_chooser->pos();
+  m_chooser.reset();
+  m_setup.reset();
+  m_setup = std::make_unique<CTestSetupDlg>(m_doc, nullptr);
+  m_setup->move(setupAt);
+  m_chooser = std::make_unique<CCurveSelectDlg>(m_doc, nullptr);
+  m_chooser->move(chooserAt);
+  m_chooser->SetSmoothDialog(qobject_cast<CSmoothDlg*>(m_smooth.data()));
+  m_setup->setVisible(setupShown);
+  m_chooser->setVisible(chooserShown);
 }
 
 void RecordDocument::ShowRecordedWaves() {

@@ -44,6 +44,9 @@ class RecordDocument {
   void LoadParametersIntoSetup();
   // Shows the recorded waves (curve kind 3, unsmoothed) in the plot view.
   void ShowRecordedWaves();
+  // After a language switch: builds the setup dialog and the curve chooser again (their state
+  // lives in the record), where they were and as shown as they were.
+  void RetranslateWindows();
 
   // The file the record was read from; empty for a test read from waveform files.
   QString pathName;

@@ -32,11 +32,13 @@ const char* const kSettingsApplication = "Velk";
 const char* const kRecentGroup = "Recent File List";
 
 std::vector<FileFilter> RecordFilters() {
-  return {{"Velk file (*.isf)", "*.isf"}, {"所有文件 (*.*)", "*.*"}};
+  return {{QT_TRANSLATE_NOOP("velk", "Velk file (*.isf)"), "*.isf"},
+          {QT_TRANSLATE_NOOP("velk", "所有文件 (*.*)"), "*.*"}};
 }
 
 std::vector<FileFilter> ParameterFilters() {
-  return {{"Velk parameter file (*.pat)", "*.pat"}, {"所有文件 (*.*)", "*.*"}};
+  return {{QT_TRANSLATE_NOOP("velk", "Velk parameter file (*.pat)"), "*.pat"},
+          {QT_TRANSLATE_NOOP("velk", "所有文件 (*.*)"), "*.*"}};
 }
 
 bool IsParameterFileName(const QString& path) {
@@ -288,7 +290,8 @@ bool CVelkApp::OpenShellFile(const QString& path) {
 }
 
 void CVelkApp::OnOpenRecord() {
-  const auto path = m_interaction->AskOpenPath("打开", RecordFilters(), std::string());
+  const auto path =
+      m_interaction->AskOpenPath(QT_TRANSLATE_NOOP("velk", "打开"), RecordFilters(), std::string());
   if (path) OpenTestFile(QString::fromStdString(*path));
 }
 
@@ -327,7 +330,8 @@ void CVelkApp::OnRecentFile(int id) {
   // An entry whose file is gone leaves the list; the next entry is never opened in its place.
   if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
     RemoveRecentFile(k);
-    m_interaction->ShowMessage("Open file %1 fault!", {path.toStdString()});
+    m_interaction->ShowMessage(QT_TRANSLATE_NOOP("velk", "Open file %1 fault!"),
+                               {path.toStdString()});
     return;
   }
   OpenTestFile(path);
@@ -338,10 +342,11 @@ void CVelkApp::OnRecentFile(int id) {
 void CVelkApp::OnOpenParameterFile() {
   RecordDocument* record = FindOpenRecord();
   if (!record) {
-    m_interaction->ShowMessage("请先打开 *.DAT 文件。");
+    m_interaction->ShowMessage(QT_TRANSLATE_NOOP("velk", "请先打开 *.DAT 文件。"));
     return;
   }
-  const auto path = m_interaction->AskOpenPath("打开", ParameterFilters(), std::string());
+  const auto path = m_interaction->AskOpenPath(QT_TRANSLATE_NOOP("velk", "打开"),
+                                               ParameterFilters(), std::string());
   if (!path) return;
   // Whatever its extension, the file the operator chose here is read as a parameter file.
   const bool loaded = LoadParaDoc(QString::fromStdString(*path));
@@ -362,7 +367,8 @@ bool CVelkApp::SaveParameterFile() {
     const auto found = FindParameterFileBeside(m_ws.openedRecordPath);
     path = found ? *found : ParameterFileName(m_ws.openedRecordPath);
   } else {
-    const auto chosen = m_interaction->AskSavePath("保存为", ParameterFilters(), ".pat", ".pat");
+    const auto chosen = m_interaction->AskSavePath(QT_TRANSLATE_NOOP("velk", "保存为"),
+                                                   ParameterFilters(), ".pat", ".pat");
     if (!chosen) {
       CloseAllParaDocs();
       return false;

@@ -2,11 +2,15 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/reduce_language.h"
+#include "record/tr_noop.h"
+
 namespace velk::cli {
 
 namespace {
 
-const char* kDescription =
+const char* kDescription = VELK_TRANSLATE_NOOP(
+    "velk",
     "velk-reduce: reduces a split Hopkinson pressure-bar test as the desktop program does.\n"
     "Opens the recorded channels (Tektronix or CS20000 waveform files, or a test record file\n"
     "with the parameter file beside it), applies the parameters, places the wave windows, "
@@ -16,7 +20,7 @@ const char* kDescription =
     "4 to 12 is asked for (and with --demo); otherwise the test is only opened and its\n"
     "parameters applied.\n"
     "Exit status: 0 done; 2 usage error; 1 the data could not be reduced (the program's message\n"
-    "on stderr).";
+    "on stderr).");
 
 // The program's messages, in the order the operator would have seen them.
 void PrintMessages(const ReduceSession& s, std::ostream& err) {
@@ -24,6 +28,12 @@ void PrintMessages(const ReduceSession& s, std::ostream& err) {
 }
 
 }  // namespace
+
+void BatchInteraction::ShowMessage(const std::string& text, const std::vector<std::string>& args) {
+  std::vector<std::string> shown;
+  for (const std::string& a : args) shown.push_back(Translate(a));
+  ScriptedInteraction::ShowMessage(Translate(text), shown);
+}
 
 int BatchInteraction::PickPoint(CVelkDoc& doc) {
   if (messages.size() > m_messagesAtLastPick) messages.pop_back();
@@ -33,33 +43,45 @@ int BatchInteraction::PickPoint(CVelkDoc& doc) {
 
 std::string CheckOptions(const ReduceOptions& o) {
   if (o.InputCount() != 1) {
-    return "name exactly one input: --tek, --cs, --record, --demo or --inc with --tr";
+    return VELK_TRANSLATE_NOOP("velk",
+                               "name exactly one input: --tek, --cs, --record, --demo or --inc "
+                               "with --tr");
   }
   if (!o.start.empty() && o.tek.empty() && o.cs.empty() && o.inc.empty()) {
-    return "--start applies to --tek, --cs and --inc with --tr only";
+    return VELK_TRANSLATE_NOOP("velk", "--start applies to --tek, --cs and --inc with --tr only");
   }
   if (const std::string problem = CheckRecordingOptions(o); !problem.empty()) return problem;
   if (!o.cs.empty() && (!o.bridgeInc.empty() || !o.bridgeTr.empty())) {
     // The desktop program ignores the bridge command on a CS20000 test; a batch run must not
     // quietly drop what it was asked for.
-    return "--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its "
-           "calibration; use --factor-inc and --factor-tr";
+    return VELK_TRANSLATE_NOOP(
+        "velk",
+        "--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its "
+        "calibration; use --factor-inc and --factor-tr");
   }
   for (const std::vector<int>* b : {&o.baselineInc, &o.baselineTr}) {
     if (!b->empty() && ((*b)[0] < 0 || (*b)[0] > (*b)[1])) {
-      return "a baseline range needs 0 <= START <= END";
+      return VELK_TRANSLATE_NOOP("velk", "a baseline range needs 0 <= START <= END");
     }
   }
-  if (o.Method() == 1 && o.picks.empty()) return "--method 1 needs --picks PI PR PT";
-  if (o.Method() != 1 && !o.picks.empty()) return "--picks applies to --method 1 only";
-  if (o.Method() == 3 && o.windows.empty()) return "--method 3 needs --windows IS IE RS RE TS TE";
-  if (o.Method() != 3 && !o.windows.empty()) return "--windows applies to --method 3 only";
+  if (o.Method() == 1 && o.picks.empty())
+    return VELK_TRANSLATE_NOOP("velk", "--method 1 needs --picks PI PR PT");
+  if (o.Method() != 1 && !o.picks.empty())
+    return VELK_TRANSLATE_NOOP("velk", "--picks applies to --method 1 only");
+  if (o.Method() == 3 && o.windows.empty())
+    return VELK_TRANSLATE_NOOP("velk", "--method 3 needs --windows IS IE RS RE TS TE");
+  if (o.Method() != 3 && !o.windows.empty())
+    return VELK_TRANSLATE_NOOP("velk", "--windows applies to --method 3 only");
   return {};
 }
 
 int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ReduceOptions o;
-  CLI::App app(kDescription, "velk-reduce");
+  // The language is needed before parsing: the parse errors and --help use it.
+  std::string lang = LangArgument(args);
+  UseLanguage(i18n::ParseLanguage(lang).value_or(DefaultLanguage()));
+  CLI::App app(Translate(kDescription), "velk-reduce");
+  AddLanguageOption(app, lang);
   AddInputOptions(app, o);
   AddRecordingOptions(app, o);
   AddParameterOptions(app, o);
@@ -72,15 +94,17 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
     CollectCurveTools(app, o);
     if (!o.describe.empty()) return DescribeRecording(o, out, err);
     const std::string problem = CheckOptions(o);
-    if (!problem.empty()) throw CLI::ValidationError(problem);
+    if (!problem.empty()) throw CLI::ValidationError(Translate(problem));
     const std::string plotProblem = CheckPlotOptions(app, o.plot);
-    if (!plotProblem.empty()) throw CLI::ValidationError(plotProblem);
+    if (!plotProblem.empty()) throw CLI::ValidationError(Translate(plotProblem));
   } catch (const CLI::CallForHelp&) {
     out << app.help();
     return kExitDone;
   } catch (const CLI::ParseError& e) {
     err << "velk-reduce: " << e.what() << "\n"
-        << "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.\n";
+        << Translate(VELK_TRANSLATE_NOOP(
+               "velk", "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options."))
+        << "\n";
     return kExitUsage;
   }
 

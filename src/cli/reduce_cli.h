@@ -107,6 +107,9 @@ struct ReduceOptions {
 // --cut or --straighten, so it is dropped instead of reported.
 class BatchInteraction : public ScriptedInteraction {
  public:
+  // Keeps the message in the run's language (--lang, the locale), arguments that are source
+  // texts ("true strain") included.
+  void ShowMessage(const std::string& text, const std::vector<std::string>& args = {}) override;
   int PickPoint(CVelkDoc& doc) override;
 
  private:

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "cli/reduce_cli.h"
+#include "record/tr_noop.h"
 #include "reduction/calculate.h"
 #include "reduction/smoothing.h"
 #include "tools/curve_tools.h"
@@ -26,40 +27,55 @@ CLI::Option* AddTool(CLI::App& app, const char* name, std::vector<int>& values, 
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->type_name(type)
-      ->group("After the computation, in command-line order");
+      ->group(VELK_TRANSLATE_NOOP("velk", "After the computation, in command-line order"));
 }
 
 }  // namespace
 
 void AddComputeOptions(CLI::App& app, ReduceOptions& o) {
-  const char* group = "Window method (default 2)";
-  app.add_option("--method", o.method,
-                 "1 points picked on the waves (--picks), 2 automatic alignment of the peaks, 3 "
-                 "typed windows (--windows)")
+  const char* group = VELK_TRANSLATE_NOOP("velk", "Window method (default 2)");
+  app.add_option(
+         "--method", o.method,
+         VELK_TRANSLATE_NOOP(
+             "velk",
+             "1 points picked on the waves (--picks), 2 automatic alignment of the peaks, 3 "
+             "typed windows (--windows)"))
       ->check(CLI::Range(1, 3))
       ->type_name("1|2|3")
       ->group(group);
-  app.add_option("--picks", o.picks,
-                 "Method 1: a sample at or after the peak of the incident wave, the trough of the "
-                 "reflected wave and the peak of the transmitted wave")
+  app.add_option(
+         "--picks", o.picks,
+         VELK_TRANSLATE_NOOP(
+             "velk",
+             "Method 1: a sample at or after the peak of the incident wave, the trough of the "
+             "reflected wave and the peak of the transmitted wave"))
       ->expected(3)
       ->type_name("PI PR PT")
       ->group(group);
-  app.add_option("--windows", o.windows,
-                 "Method 3: incident, reflected and transmitted window start and end samples")
+  app.add_option(
+         "--windows", o.windows,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Method 3: incident, reflected and transmitted window start and end samples"))
       ->expected(6)
       ->type_name("IS IE RS RE TS TE")
       ->group(group);
-  app.add_option("--smooth-waves", o.smoothWaves,
-                 "Smooth both recorded waves (P points, one pass) and calculate from them")
+  app.add_option(
+         "--smooth-waves", o.smoothWaves,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Smooth both recorded waves (P points, one pass) and calculate from them"))
       ->type_name("P")
       ->group(group);
   AddTool(app, "--smooth", o.smooth, "P",
-          "Smooth the six result curves with P points (passes compound, as with the smoothed "
-          "curves shown)");
-  AddTool(app, "--cut", o.cut, "I", "End every result curve at point I");
+          VELK_TRANSLATE_NOOP(
+              "velk",
+              "Smooth the six result curves with P points (passes compound, as with the smoothed "
+              "curves shown)"));
+  AddTool(app, "--cut", o.cut, "I",
+          VELK_TRANSLATE_NOOP("velk", "End every result curve at point I"));
   AddTool(app, "--straighten", o.straighten, "C",
-          "Straighten the foot of the engineering stress-strain curve around centre point C");
+          VELK_TRANSLATE_NOOP(
+              "velk",
+              "Straighten the foot of the engineering stress-strain curve around centre point C"));
 }
 
 void CollectCurveTools(const CLI::App& app, ReduceOptions& o) {
@@ -110,7 +126,8 @@ int Compute(const ReduceOptions& o, ReduceSession& s) {
   if (result == kCancelled && ui.messages.empty()) {
     // Nothing the command line gave was refused by the program, yet it stopped: say so rather
     // than fail in silence.
-    ui.ShowMessage("The window method stopped before placing the windows; nothing was computed.");
+    ui.ShowMessage(VELK_TRANSLATE_NOOP(
+        "velk", "The window method stopped before placing the windows; nothing was computed."));
   }
   return kExitFailed;
 }

@@ -7,32 +7,40 @@
 #include "cli/reduce_cli.h"
 #include "record/param_file.h"
 #include "record/reader.h"
+#include "record/tr_noop.h"
 
 namespace velk::cli {
 
 void AddInputOptions(CLI::App& app, ReduceOptions& o) {
-  const char* group = "Input (exactly one)";
-  auto* tek = app.add_option("--tek", o.tek, "Tektronix waveform files")
-                  ->expected(2)
-                  ->type_name("INCIDENT TRANSMITTED")
-                  ->group(group);
-  auto* cs = app.add_option("--cs", o.cs, "CS20000 recorder files")
+  const char* group = VELK_TRANSLATE_NOOP("velk", "Input (exactly one)");
+  auto* tek =
+      app.add_option("--tek", o.tek, VELK_TRANSLATE_NOOP("velk", "Tektronix waveform files"))
+          ->expected(2)
+          ->type_name("INCIDENT TRANSMITTED")
+          ->group(group);
+  auto* cs = app.add_option("--cs", o.cs, VELK_TRANSLATE_NOOP("velk", "CS20000 recorder files"))
                  ->expected(2)
                  ->type_name("INCIDENT TRANSMITTED")
                  ->group(group);
   auto* rec = app.add_option("--record", o.record,
-                             "Test record file; the parameter file beside it is loaded when it "
-                             "exists")
+                             VELK_TRANSLATE_NOOP(
+                                 "velk",
+                                 "Test record file; the parameter file beside it is loaded when it "
+                                 "exists"))
                   ->type_name("FILE")
                   ->group(group);
-  auto* demo = app.add_flag("--demo", o.demo,
-                            "The bundled sample test: samples/tek/T1_inc.txt and T1_tr.txt with "
-                            "its parameter file T1.PAT (see samples/README.md)")
-                   ->group(group);
+  auto* demo =
+      app.add_flag("--demo", o.demo,
+                   VELK_TRANSLATE_NOOP(
+                       "velk",
+                       "The bundled sample test: samples/tek/T1_inc.txt and T1_tr.txt with "
+                       "its parameter file T1.PAT (see samples/README.md)"))
+          ->group(group);
   tek->excludes(cs)->excludes(rec)->excludes(demo);
   cs->excludes(rec)->excludes(demo);
   rec->excludes(demo);
-  app.add_option("--start", o.start, "Start points of the waveform files (default 0 0)")
+  app.add_option("--start", o.start,
+                 VELK_TRANSLATE_NOOP("velk", "Start points of the waveform files (default 0 0)"))
       ->expected(2)
       ->type_name("S_INC S_TR")
       ->group(group);
@@ -81,7 +89,10 @@ int OpenDemo(const ReduceOptions& o, ReduceSession& s) {
     std::string where;
     for (const auto& l : looked) where += (where.empty() ? "" : ", ") + l;
     s.ui.ShowMessage(
-        "The bundled sample test (samples/tek/T1_inc.txt) was not found; looked in %1.", {where});
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "The bundled sample test (samples/tek/T1_inc.txt) was not found; looked in %1."),
+        {where});
     return kExitFailed;
   }
   const int status = OpenWaveFiles({*folder + "/T1_inc.txt", *folder + "/T1_tr.txt"}, true, o, s);

@@ -8,26 +8,34 @@
 #include "cli/reduce_cli.h"
 #include "record/file_io.h"
 #include "record/param_file.h"
+#include "record/tr_noop.h"
 #include "tools/result_file.h"
 
 namespace velk::cli {
 
 void AddOutputOptions(CLI::App& app, ReduceOptions& o) {
-  app.add_option("--dt2", o.dt2, "Write engineering strain and stress (.DT2 layout)")
+  app.add_option("--dt2", o.dt2,
+                 VELK_TRANSLATE_NOOP("velk", "Write engineering strain and stress (.DT2 layout)"))
       ->type_name("FILE")
-      ->group("Outputs");
-  app.add_option("--dt3", o.dt3, "Write engineering strain, stress and strain rate (.DT3 layout)")
+      ->group(VELK_TRANSLATE_NOOP("velk", "Outputs"));
+  app.add_option("--dt3", o.dt3,
+                 VELK_TRANSLATE_NOOP(
+                     "velk", "Write engineering strain, stress and strain rate (.DT3 layout)"))
       ->type_name("FILE")
-      ->group("Outputs");
-  app.add_option("--dt4", o.dt4, "Write true strain, stress and strain rate (.DT4 layout)")
+      ->group(VELK_TRANSLATE_NOOP("velk", "Outputs"));
+  app.add_option(
+         "--dt4", o.dt4,
+         VELK_TRANSLATE_NOOP("velk", "Write true strain, stress and strain rate (.DT4 layout)"))
       ->type_name("FILE")
-      ->group("Outputs");
+      ->group(VELK_TRANSLATE_NOOP("velk", "Outputs"));
   app.add_option("--save-params", o.saveParams,
-                 "Write the parameter file, as the save-parameter-file command does")
+                 VELK_TRANSLATE_NOOP(
+                     "velk", "Write the parameter file, as the save-parameter-file command does"))
       ->type_name("FILE")
-      ->group("Outputs");
-  app.add_flag("--json", o.json, "Print a summary of the test as one JSON object")
-      ->group("Outputs");
+      ->group(VELK_TRANSLATE_NOOP("velk", "Outputs"));
+  app.add_flag("--json", o.json,
+               VELK_TRANSLATE_NOOP("velk", "Print a summary of the test as one JSON object"))
+      ->group(VELK_TRANSLATE_NOOP("velk", "Outputs"));
 }
 
 int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
@@ -38,7 +46,8 @@ int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
   }
   for (std::size_t i = 0; i < o.plot.count(); ++i) {
     if (!CheckWritable(o.plot.file(i))) {
-      s.ui.ShowMessage("The plot could not be written to %1.", {o.plot.file(i)});
+      s.ui.ShowMessage(VELK_TRANSLATE_NOOP("velk", "The plot could not be written to %1."),
+                       {o.plot.file(i)});
       return kExitFailed;
     }
   }

@@ -5,77 +5,104 @@
 
 #include "cli/reduce_cli.h"
 #include "record/param_file.h"
+#include "record/tr_noop.h"
 #include "reduction/conditioning.h"
 
 namespace velk::cli {
 
 void AddParameterOptions(CLI::App& app, ReduceOptions& o) {
-  const char* group = "Parameters (applied after opening: --params first, then the others)";
-  app.add_option("--params", o.params,
-                 "Parameter file to load after opening, as the open-parameter-file command does")
+  const char* group = VELK_TRANSLATE_NOOP(
+      "velk", "Parameters (applied after opening: --params first, then the others)");
+  app.add_option(
+         "--params", o.params,
+         VELK_TRANSLATE_NOOP(
+             "velk",
+             "Parameter file to load after opening, as the open-parameter-file command does"))
       ->type_name("FILE.PAT")
       ->group(group);
-  app.add_option("--sampling-mhz", o.samplingMhz, "Sampling frequency, MHz")
+  app.add_option("--sampling-mhz", o.samplingMhz,
+                 VELK_TRANSLATE_NOOP("velk", "Sampling frequency, MHz"))
       ->check(CLI::PositiveNumber)
       ->type_name("F")
       ->group(group);
-  app.add_option("--specimen-diameter", o.specimenDiameterMm, "Specimen diameter, mm")
+  app.add_option("--specimen-diameter", o.specimenDiameterMm,
+                 VELK_TRANSLATE_NOOP("velk", "Specimen diameter, mm"))
       ->type_name("MM")
       ->group(group);
-  app.add_option("--specimen-thickness", o.specimenThicknessMm, "Specimen thickness, mm")
+  app.add_option("--specimen-thickness", o.specimenThicknessMm,
+                 VELK_TRANSLATE_NOOP("velk", "Specimen thickness, mm"))
       ->type_name("MM")
       ->group(group);
-  app.add_option("--specimen-wave-speed", o.specimenWaveSpeedMs,
-                 "Wave speed in the specimen, m/s (0: no transit shift)")
+  app.add_option(
+         "--specimen-wave-speed", o.specimenWaveSpeedMs,
+         VELK_TRANSLATE_NOOP("velk", "Wave speed in the specimen, m/s (0: no transit shift)"))
       ->type_name("MS")
       ->group(group);
   app.add_option("--matrix-wave-speed", o.matrixWaveSpeedMs,
-                 "Wave velocity in the matrix, m/s (foam model)")
+                 VELK_TRANSLATE_NOOP("velk", "Wave velocity in the matrix, m/s (foam model)"))
       ->type_name("MS")
       ->group(group);
-  app.add_option("--striker-velocity", o.strikerVelocityMs, "Striker velocity, m/s")
+  app.add_option("--striker-velocity", o.strikerVelocityMs,
+                 VELK_TRANSLATE_NOOP("velk", "Striker velocity, m/s"))
       ->type_name("MS")
       ->group(group);
-  app.add_option("--bar-material", o.barMaterial, "Bar material: 0 steel, 1 aluminium")
+  app.add_option("--bar-material", o.barMaterial,
+                 VELK_TRANSLATE_NOOP("velk", "Bar material: 0 steel, 1 aluminium"))
       ->check(CLI::Range(0, 1))
       ->type_name("0|1")
       ->group(group);
-  app.add_option("--bar-diameter", o.barDiameter, "Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm")
+  app.add_option("--bar-diameter", o.barDiameter,
+                 VELK_TRANSLATE_NOOP("velk", "Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm"))
       ->check(CLI::Range(0, 2))
       ->type_name("0|1|2")
       ->group(group);
-  app.add_option("--model", o.model,
-                 "Compute model: 0 incident & transmitted, 1 incident & reflected, 2 reflected & "
-                 "transmitted, 3 three waves, 4 three waves (foam)")
+  app.add_option(
+         "--model", o.model,
+         VELK_TRANSLATE_NOOP(
+             "velk",
+             "Compute model: 0 incident & transmitted, 1 incident & reflected, 2 reflected & "
+             "transmitted, 3 three waves, 4 three waves (foam)"))
       ->check(CLI::Range(0, 4))
       ->type_name("0..4")
       ->group(group);
-  auto* fi = app.add_option("--factor-inc", o.factorInc,
-                            "Incident conversion factor, microstrain per unit, set directly")
-                 ->type_name("K")
-                 ->group(group);
-  auto* ft = app.add_option("--factor-tr", o.factorTr,
-                            "Transmitted conversion factor, microstrain per unit, set directly")
-                 ->type_name("K")
-                 ->group(group);
-  app.add_option("--bridge-inc", o.bridgeInc,
-                 "Incident bridge: the factor 4e6 / (GAIN x VOLT x GF x ARMS) as the bridge page "
-                 "shows it (\"%f\")")
+  auto* fi =
+      app.add_option("--factor-inc", o.factorInc,
+                     VELK_TRANSLATE_NOOP(
+                         "velk", "Incident conversion factor, microstrain per unit, set directly"))
+          ->type_name("K")
+          ->group(group);
+  auto* ft =
+      app.add_option(
+             "--factor-tr", o.factorTr,
+             VELK_TRANSLATE_NOOP(
+                 "velk", "Transmitted conversion factor, microstrain per unit, set directly"))
+          ->type_name("K")
+          ->group(group);
+  app.add_option(
+         "--bridge-inc", o.bridgeInc,
+         VELK_TRANSLATE_NOOP(
+             "velk",
+             "Incident bridge: the factor 4e6 / (GAIN x VOLT x GF x ARMS) as the bridge page "
+             "shows it (\"%f\")"))
       ->expected(4)
       ->type_name("ARMS VOLT GAIN GF")
       ->excludes(fi)
       ->group(group);
-  app.add_option("--bridge-tr", o.bridgeTr, "Transmitted bridge, as --bridge-inc")
+  app.add_option("--bridge-tr", o.bridgeTr,
+                 VELK_TRANSLATE_NOOP("velk", "Transmitted bridge, as --bridge-inc"))
       ->expected(4)
       ->type_name("ARMS VOLT GAIN GF")
       ->excludes(ft)
       ->group(group);
-  app.add_option("--baseline-inc", o.baselineInc,
-                 "Incident baseline range, samples START..END inclusive (mean recomputed)")
+  app.add_option(
+         "--baseline-inc", o.baselineInc,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Incident baseline range, samples START..END inclusive (mean recomputed)"))
       ->expected(2)
       ->type_name("S E")
       ->group(group);
-  app.add_option("--baseline-tr", o.baselineTr, "Transmitted baseline range, as --baseline-inc")
+  app.add_option("--baseline-tr", o.baselineTr,
+                 VELK_TRANSLATE_NOOP("velk", "Transmitted baseline range, as --baseline-inc"))
       ->expected(2)
       ->type_name("S E")
       ->group(group);
@@ -150,8 +177,10 @@ int ApplyParameters(const ReduceOptions& o, ReduceSession& s) {
   const int n = doc.pointCount();
   for (const std::vector<int>* r : ranges) {
     if (!r->empty() && (*r)[1] >= n) {
-      s.ui.ShowMessage("The baseline range %1 to %2 runs past the last sample %3 of the channel.",
-                       {std::to_string((*r)[0]), std::to_string((*r)[1]), std::to_string(n - 1)});
+      s.ui.ShowMessage(
+          VELK_TRANSLATE_NOOP(
+              "velk", "The baseline range %1 to %2 runs past the last sample %3 of the channel."),
+          {std::to_string((*r)[0]), std::to_string((*r)[1]), std::to_string(n - 1)});
       return kExitFailed;
     }
   }

@@ -10,6 +10,7 @@
 #include "cli/reduce_cli.h"
 #include "plot/core/view_model.h"
 #include "plot/render/plot_export.h"
+#include "record/tr_noop.h"
 
 namespace velk::cli {
 
@@ -44,25 +45,29 @@ void EnsureGuiApplication() {
 
 void AddPlotOptions(CLI::App& app, PlotRequest& p) {
   app.add_option("--plot", p.plot,
-                 "write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf); may be "
-                 "given several times")
+                 VELK_TRANSLATE_NOOP("velk",
+                                     "write the plot of curve kind KIND (3..12) to FILE (.png, "
+                                     ".svg or .pdf); may be given several times"))
       ->expected(2)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->type_name("KIND FILE")
-      ->group("Plot");
+      ->group(VELK_TRANSLATE_NOOP("velk", "Plot"));
   app.add_option("--size", p.size,
-                 "size in pixels of the plot before it, WxH (default 690x490); before the "
-                 "first --plot, of every plot without its own")
+                 VELK_TRANSLATE_NOOP("velk",
+                                     "size in pixels of the plot before it, WxH (default "
+                                     "690x490); before the first --plot, of every plot without "
+                                     "its own"))
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->type_name("WxH")
-      ->group("Plot");
+      ->group(VELK_TRANSLATE_NOOP("velk", "Plot"));
 }
 
 namespace {
 
 // Each --size to the --plot before it, or, before the first --plot, to every plot without one.
 std::string AssignSizes(const CLI::App& app, PlotRequest& p) {
-  constexpr const char* kTwice = "--size follows the --plot whose size it sets, once";
+  constexpr const char* kTwice =
+      VELK_TRANSLATE_NOOP("velk", "--size follows the --plot whose size it sets, once");
   std::string shared = "690x490";
   bool sharedGiven = false;
   std::vector<std::optional<std::string>> own;
@@ -93,16 +98,18 @@ std::string AssignSizes(const CLI::App& app, PlotRequest& p) {
 std::string CheckPlotOptions(const CLI::App& app, PlotRequest& p) {
   int w = 0, h = 0;
   for (const std::string& size : p.size) {
-    if (!ParseSize(size, w, h)) return "--size takes WxH in pixels, for example 690x490";
+    if (!ParseSize(size, w, h))
+      return VELK_TRANSLATE_NOOP("velk", "--size takes WxH in pixels, for example 690x490");
   }
-  if (p.plot.size() % 2 != 0) return "--plot takes a curve kind from 3 to 12 and a file name";
+  if (p.plot.size() % 2 != 0)
+    return VELK_TRANSLATE_NOOP("velk", "--plot takes a curve kind from 3 to 12 and a file name");
   for (std::size_t i = 0; i < p.count(); ++i) {
     int kind = 0;
     if (!ParseInt(p.kind(i), kind) || kind < kFirstCurveKind || kind > kLastCurveKind) {
-      return "--plot takes a curve kind from 3 to 12 and a file name";
+      return VELK_TRANSLATE_NOOP("velk", "--plot takes a curve kind from 3 to 12 and a file name");
     }
     if (!PlotFileKindOf(QString::fromStdString(p.file(i)))) {
-      return "--plot writes .png, .svg or .pdf files";
+      return VELK_TRANSLATE_NOOP("velk", "--plot writes .png, .svg or .pdf files");
     }
   }
   return AssignSizes(app, p);
@@ -116,7 +123,8 @@ int WriteOnePlot(const std::string& kindText, const std::string& file, const std
   if (!ParseInt(kindText, kind) || !ParseSize(size, w, h)) return kExitFailed;
   CVelkDoc& doc = *s.doc;
   if (kind > kProcessedWave && !doc.ws().Has(kResultsComputed)) {
-    s.ui.ShowMessage("Curve kind %1 shows computed results; there are none to plot.",
+    s.ui.ShowMessage(VELK_TRANSLATE_NOOP(
+                         "velk", "Curve kind %1 shows computed results; there are none to plot."),
                      {std::to_string(kind)});
     return kExitFailed;
   }

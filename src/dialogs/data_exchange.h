@@ -19,8 +19,9 @@ class QTabWidget;
 namespace velk {
 
 // The two parse messages, as source texts (translated when shown).
-inline constexpr char kTypeAnInteger[] = "请键入一个整数。";
-inline constexpr char kTypeANumber[] = "请键入一个数。";
+inline constexpr char kTypeAnInteger[] =
+    QT_TRANSLATE_NOOP("velk::DataExchange", "请键入一个整数。");
+inline constexpr char kTypeANumber[] = QT_TRANSLATE_NOOP("velk::DataExchange", "请键入一个数。");
 
 QString FormatIntField(int value);        // "%d"
 QString FormatFloatField(float value);    // "%.6g"

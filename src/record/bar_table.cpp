@@ -1,11 +1,13 @@
 #include "record/bar_table.h"
 
+#include "record/tr_noop.h"
+
 namespace velk {
 
 namespace {
 constexpr BarMaterial kMaterials[] = {
-    {"钢杆", 5122.0f, 198646.0f},
-    {"铝杆", 5065.0f, 71420.0f},
+    {VELK_TRANSLATE_NOOP("velk::BarTable", "钢杆"), 5122.0f, 198646.0f},
+    {VELK_TRANSLATE_NOOP("velk::BarTable", "铝杆"), 5065.0f, 71420.0f},
 };
 constexpr BarDiameter kDiameters[] = {
     {"80", 5026.54816},

@@ -10,6 +10,7 @@
 
 #include "record/interaction.h"
 #include "record/large_buffer.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
@@ -68,12 +69,12 @@ FileResult SaveFailure(int error, const std::string& path) {
     case EACCES:
     case EPERM:
     case EROFS:
-      return FileResult::Failure("对 %1 的存取被拒绝。", {path});
+      return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "对 %1 的存取被拒绝。"), {path});
     case ENOSPC:
     case EDQUOT:
-      return FileResult::Failure("在存取 %1 时磁盘已满。", {path});
+      return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "在存取 %1 时磁盘已满。"), {path});
     default:
-      return FileResult::Failure("保存文档失败。");
+      return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "保存文档失败。"));
   }
 }
 

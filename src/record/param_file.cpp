@@ -10,6 +10,7 @@
 #include "record/bar_table.h"
 #include "record/c_number.h"
 #include "record/text_lines.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
@@ -167,7 +168,8 @@ FileResult StoreParameterFile(const std::string& path, TestParameters& p) {
 
 FileResult LoadParameterFile(const std::string& path, TestParameters& p) {
   std::string text;
-  if (!ReadWholeFile(path, text)) return FileResult::Failure("打开文档失败。");
+  if (!ReadWholeFile(path, text))
+    return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "打开文档失败。"));
   ParseParameterFile(text, p);
   return {};
 }

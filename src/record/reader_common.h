@@ -7,15 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "record/tr_noop.h"
+
 namespace velk {
 
 class CVelkDoc;
 class Interaction;
 
-inline constexpr const char* kAllocFault = "Alloc memory fault";
-inline constexpr const char* kOpenFault = "Open file %1 fault!";
-inline constexpr const char* kNoData = "文件 %1 中没有数据。";
-inline constexpr const char* kNegativeStart = "开始点不能为负数。";
+inline constexpr const char* kAllocFault = VELK_TRANSLATE_NOOP("velk", "Alloc memory fault");
+inline constexpr const char* kOpenFault = VELK_TRANSLATE_NOOP("velk", "Open file %1 fault!");
+inline constexpr const char* kNoData = VELK_TRANSLATE_NOOP("velk", "文件 %1 中没有数据。");
+inline constexpr const char* kNegativeStart = VELK_TRANSLATE_NOOP("velk", "开始点不能为负数。");
 
 // Cuts or zero-pads both channels to pointCount samples and installs them as the raw waves (the
 // wave copies are made later, when needed), then sets flags. kReadOk, or kReadFailed (the record is

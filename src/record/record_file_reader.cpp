@@ -9,6 +9,7 @@
 #include "record/reader.h"
 #include "record/reader_common.h"
 #include "record/text_lines.h"
+#include "record/tr_noop.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -24,7 +25,7 @@ int RecordFileReader::Read(CVelkDoc& doc, Interaction& ui) {
   try {
     std::string text;
     if (!ReadWholeFile(m_path, text)) {
-      ui.ShowMessage("打开文档失败。");
+      ui.ShowMessage(VELK_TRANSLATE_NOOP("velk", "打开文档失败。"));
       return kReadFailed;
     }
     std::vector<double> values;

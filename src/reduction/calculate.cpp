@@ -5,6 +5,7 @@
 
 #include "plot/core/view_model.h"
 #include "record/reader_common.h"
+#include "record/tr_noop.h"
 #include "reduction/stress_strain.h"
 #include "reduction/view_access.h"
 #include "reduction/wave_windows.h"
@@ -24,7 +25,7 @@ void CopyInto(const std::vector<double>& from, std::vector<double>& to) {
 
 int OnCalculate(CVelkDoc& doc, Interaction& ia) {
   if (doc.m_rawInc.empty() || doc.m_rawTr.empty()) {
-    ia.ShowMessage("No waves are loaded.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "No waves are loaded."));
     return kRefused;
   }
   try {

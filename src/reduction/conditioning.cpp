@@ -6,6 +6,8 @@
 #include <system_error>
 #include <variant>
 
+#include "record/tr_noop.h"
+
 namespace velk {
 
 double BridgeConversionFactor(double arms, double voltage, double gain, double gaugeFactor) {
@@ -102,7 +104,9 @@ int OnResultSettings(CVelkDoc& doc, Interaction& ia) {
   cal.incMean = doc.m_incBaseMean;
   cal.trMean = doc.m_trBaseMean;
 
-  Sheet sheet{"calculate", {{"三波起终点", pos, false}, {"calibrate", cal, false}}};
+  Sheet sheet{VELK_TRANSLATE_NOOP("velk::Sheet", "calculate"),
+              {{VELK_TRANSLATE_NOOP("velk::Sheet", "三波起终点"), pos, false},
+               {VELK_TRANSLATE_NOOP("velk::Sheet", "calibrate"), cal, false}}};
   if (!ia.RunSheet(sheet)) return kCancelled;
 
   if (WasOpened(sheet, 1)) {
@@ -143,9 +147,11 @@ void OnBridgeParameters(CVelkDoc& doc, Interaction& ia) {
   Workspace& ws = doc.ws();
   if (ws.Has(kCs20000Source)) return;  // a CS20000 test is scaled by its own calibration
   auto& ch = ws.params.channel;
-  Sheet sheet{"parameter",
-              {{"入射波应变参数设定", BridgePageFrom(ch[kIncident]), false},
-               {"透射波应变参数设定", BridgePageFrom(ch[kTransmitted]), false}}};
+  Sheet sheet{VELK_TRANSLATE_NOOP("velk::Sheet", "parameter"),
+              {{VELK_TRANSLATE_NOOP("velk::Sheet", "入射波应变参数设定"),
+                BridgePageFrom(ch[kIncident]), false},
+               {VELK_TRANSLATE_NOOP("velk::Sheet", "透射波应变参数设定"),
+                BridgePageFrom(ch[kTransmitted]), false}}};
   if (!ia.RunSheet(sheet)) return;
   for (std::size_t c = 0; c < 2; ++c) {
     if (!WasOpened(sheet, c)) continue;

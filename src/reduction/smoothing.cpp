@@ -6,6 +6,7 @@
 
 #include "plot/core/view_model.h"
 #include "record/reader_common.h"
+#include "record/tr_noop.h"
 #include "reduction/stress_strain.h"
 #include "reduction/view_access.h"
 
@@ -60,7 +61,7 @@ bool SmoothArrays(CVelkDoc& doc, int p, int last, Interaction& ia) {
     }
   } catch (const std::bad_alloc&) {
     // Arrays smoothed before the failure keep their new values, the others stay as they were.
-    ia.ShowMessage("Error");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "Error"));
     return false;
   }
   return true;
@@ -79,24 +80,28 @@ bool ApplySmoothing(CVelkDoc& doc, int p, int L, Interaction& ia) {
     }
     const std::size_t size = std::min(doc.m_smoothInc.size(), doc.m_smoothTr.size());
     if (size == 0) {
-      ia.ShowMessage("No waves are loaded.");
+      ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "No waves are loaded."));
       return false;
     }
     if (L < 0 || static_cast<std::size_t>(L) >= size) {
-      ia.ShowMessage("The total points must lie between 0 and %1, the points of the waves.",
-                     {std::to_string(size - 1)});
+      ia.ShowMessage(
+          VELK_TRANSLATE_NOOP(
+              "velk", "The total points must lie between 0 and %1, the points of the waves."),
+          {std::to_string(size - 1)});
       return false;
     }
   } else {
     if (!doc.ws().Has(kResultsComputed) || doc.m_lastResultIndex < 0) {
-      ia.ShowMessage("There are no results to smooth yet.");
+      ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "There are no results to smooth yet."));
       return false;
     }
     last = doc.m_lastResultIndex;
   }
   if (p < 1 || 2LL * p - 2 > last) {
     ia.ShowMessage(
-        "The smoothing points must lie between 1 and %1 for %2 points; nothing was smoothed.",
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "The smoothing points must lie between 1 and %1 for %2 points; nothing was smoothed."),
         {std::to_string(last / 2 + 1), std::to_string(last + 1)});
     return false;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plot/core/view_model.h"
+#include "record/tr_noop.h"
 #include "reduction/view_access.h"
 
 namespace velk {
@@ -81,16 +82,23 @@ void ResampleFoam(const std::vector<double>& t, std::span<const double> wt, int 
 // not finite.
 bool AllFinite(const std::array<std::vector<double>, kResultCurveCount>& out, Interaction& ia) {
   static const char* const kNames[kResultCurveCount] = {
-      "engineering stress", "engineering strain", "engineering strain rate",
-      "true stress",        "true strain",        "true strain rate"};
+      VELK_TRANSLATE_NOOP("velk", "engineering stress"),
+      VELK_TRANSLATE_NOOP("velk", "engineering strain"),
+      VELK_TRANSLATE_NOOP("velk", "engineering strain rate"),
+      VELK_TRANSLATE_NOOP("velk", "true stress"),
+      VELK_TRANSLATE_NOOP("velk", "true strain"),
+      VELK_TRANSLATE_NOOP("velk", "true strain rate")};
   for (int c = 0; c < kResultCurveCount; ++c) {
     const auto bad =
         std::find_if(out[c].begin(), out[c].end(), [](double v) { return !std::isfinite(v); });
     if (bad != out[c].end()) {
       ia.ShowMessage(
-          "The %1 at result point %2 is not a finite number (%3): a sample inside the wave "
-          "windows or a test parameter is not finite, or the specimen strain reached 1. Nothing "
-          "was computed.",
+          VELK_TRANSLATE_NOOP(
+              "velk",
+              "The %1 at result point %2 is not a finite number (%3): a sample inside the wave "
+              "windows or a test parameter is not finite, or the specimen strain reached 1. "
+              "Nothing "
+              "was computed."),
           {kNames[c], std::to_string(bad - out[c].begin()), Num(*bad)});
       return false;
     }
@@ -117,35 +125,43 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   doc.SetBarProperties();
   const int model = doc.m_setup.computeModel;
   if (static_cast<unsigned>(model) > 4u) {
-    ia.ShowMessage("Error in choosing compute model.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "Error in choosing compute model."));
     return false;
   }
   if (n == 0) {
-    ia.ShowMessage("No waves are loaded.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "No waves are loaded."));
     return false;
   }
   if (!(dt > 0.0) || !std::isfinite(dt)) {
     ia.ShowMessage(
-        "The sample interval is %1 µs: set a sampling frequency above zero in the setup dialog "
-        "before computing.",
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "The sample interval is %1 µs: set a sampling frequency above zero in the setup dialog "
+            "before computing."),
         {Num(dt)});
     return false;
   }
   if (!(h > 0.0) || !std::isfinite(h)) {
-    ia.ShowMessage("The specimen thickness is %1 mm: it must be above zero.", {Num(h)});
+    ia.ShowMessage(
+        VELK_TRANSLATE_NOOP("velk", "The specimen thickness is %1 mm: it must be above zero."),
+        {Num(h)});
     return false;
   }
   const double As = Ds * Ds * kQuarterPi;
   if (!(As > 0.0) || !std::isfinite(As)) {
-    ia.ShowMessage("The specimen diameter is %1 mm: it must not be zero.", {Num(Ds)});
+    ia.ShowMessage(
+        VELK_TRANSLATE_NOOP("velk", "The specimen diameter is %1 mm: it must not be zero."),
+        {Num(Ds)});
     return false;
   }
   const bool foam = model == kModelThreeWaveFoam;
   const bool shifted = doc.m_setup.specimenWaveSpeedMs != 0.0f;
   if ((shifted || foam) && (cs == 0.0 || !std::isfinite(cs))) {
     ia.ShowMessage(
-        "The specimen wave speed of the test parameters is %1 m/s: the time the wave takes to "
-        "cross the specimen cannot be found. Enter the specimen wave speed again.",
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "The specimen wave speed of the test parameters is %1 m/s: the time the wave takes to "
+            "cross the specimen cannot be found. Enter the specimen wave speed again."),
         {Num(cs)});
     return false;
   }
@@ -153,18 +169,21 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   const int is = doc.m_windows[kIncStart], rs = doc.m_windows[kRefStart];
   const int ts = doc.m_windows[kTrStart], te = doc.m_windows[kTrEnd];
   if (te < ts) {
-    ia.ShowMessage(
-        "The transmitted wave window ends at sample %1, before its start at sample %2. Place the "
-        "windows again.",
-        {std::to_string(te), std::to_string(ts)});
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk",
+                                       "The transmitted wave window ends at sample %1, before its "
+                                       "start at sample %2. Place the "
+                                       "windows again."),
+                   {std::to_string(te), std::to_string(ts)});
     return false;
   }
   const Reads reads = ReadsOf(model);
   if ((reads.is && is < 0) || (reads.rs && rs < 0) || (reads.ts && ts < 0) ||
       (reads.tsShifted && ts < 0)) {
     ia.ShowMessage(
-        "A wave window starts before the first sample (incident %1, reflected %2, transmitted "
-        "%3). Place the windows again.",
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "A wave window starts before the first sample (incident %1, reflected %2, transmitted "
+            "%3). Place the windows again."),
         {std::to_string(is), std::to_string(rs), std::to_string(ts)});
     return false;
   }
@@ -191,8 +210,10 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   clip(reads.tsShifted, tsShifted);
   if (N < 0) {
     ia.ShowMessage(
-        "No result point can be computed: a wave window starts at or beyond the last sample of "
-        "the channel (%1 samples). Place the windows again.",
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "No result point can be computed: a wave window starts at or beyond the last sample of "
+            "the channel (%1 samples). Place the windows again."),
         {std::to_string(n)});
     return false;
   }
@@ -206,14 +227,15 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
       smooth[c].assign(last + 1, 0.0);
     }
   } catch (const std::bad_alloc&) {
-    ia.ShowMessage("Heap overflow during alloc arrays G & Recs.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "Heap overflow during alloc arrays G & Recs."));
     return false;
   }
   try {
     F.assign(last + 1, 0.0);
     D.assign(last + 1, 0.0);
   } catch (const std::bad_alloc&) {
-    ia.ShowMessage("Heap overflow during alloc array Force ,Deform & Time.");
+    ia.ShowMessage(
+        VELK_TRANSLATE_NOOP("velk", "Heap overflow during alloc array Force ,Deform & Time."));
     return false;
   }
 
@@ -286,7 +308,7 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
       t.assign(static_cast<std::size_t>(last) + 101, 0.0);
       d.assign(n, 0.0);
     } catch (const std::bad_alloc&) {
-      ia.ShowMessage("Heap overflow during alloc array t,d4.");
+      ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "Heap overflow during alloc array t,d4."));
       return false;
     }
     const std::vector<double>& e = out[kEngStrain];
@@ -298,9 +320,12 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
       t[i] = (i + Xf) - (h - h * ei) / (c * dt) * 1000;
       if (!std::isfinite(t[i])) {
         ia.ShowMessage(
-            "The foam correction cannot place the transmitted wave in time: the wave speed in "
-            "the specimen falls to zero at strain %1 (matrix wave velocity %2 m/s). Nothing was "
-            "computed.",
+            VELK_TRANSLATE_NOOP(
+                "velk",
+                "The foam correction cannot place the transmitted wave in time: the wave speed in "
+                "the specimen falls to zero at strain %1 (matrix wave velocity %2 m/s). Nothing "
+                "was "
+                "computed."),
             {Num(ei), Num(Cm)});
         return false;
       }

@@ -6,6 +6,7 @@
 
 #include "plot/core/view_model.h"
 #include "record/peak_search.h"
+#include "record/tr_noop.h"
 #include "reduction/conditioning.h"
 
 namespace velk {
@@ -145,12 +146,14 @@ void RestoreChannel(CVelkDoc& doc, int shownWaves) {
 int PickWaveFronts(CVelkDoc& doc, Interaction& ia) {
   const int n = UsablePoints(doc);
   if (n == 0) {
-    ia.ShowMessage("No waves are loaded.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "No waves are loaded."));
     return kRefused;
   }
   const int saved = doc.m_shownWaves;
   int picks[3] = {0, 0, 0};
-  const char* const prompts[3] = {"请选择入射波上一点", "请选择反射波上一点", "请选择透射波上一点"};
+  const char* const prompts[3] = {VELK_TRANSLATE_NOOP("velk", "请选择入射波上一点"),
+                                  VELK_TRANSLATE_NOOP("velk", "请选择反射波上一点"),
+                                  VELK_TRANSLATE_NOOP("velk", "请选择透射波上一点")};
   for (int p = 0; p < 3; ++p) {
     if (p != 1) ShowChannel(doc, p == 0 ? 1 : 2);
     ia.ShowMessage(prompts[p]);
@@ -170,19 +173,21 @@ int PickWaveFronts(CVelkDoc& doc, Interaction& ia) {
   const FrontResult inc =
       LocateFront(wi, bI, Polarity::kPositive, IndexOfMax(0, picks[0], wi), 100);
   if (inc.fault != FrontFault::kNone) {
-    ia.ShowMessage(
-        "No incident pulse rises above the baseline up to the picked point %1. Pick a point at or "
-        "after the peak of the incident wave.",
-        {std::to_string(picks[0])});
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk",
+                                       "No incident pulse rises above the baseline up to the "
+                                       "picked point %1. Pick a point at or "
+                                       "after the peak of the incident wave."),
+                   {std::to_string(picks[0])});
     return kRefused;
   }
   const FrontResult ref =
       LocateFront(wi, bI, Polarity::kNegative, IndexOfMin(0, picks[1], wi), 100);
   if (ref.fault != FrontFault::kNone) {
-    ia.ShowMessage(
-        "No reflected pulse falls below the baseline up to the picked point %1. Pick a point at "
-        "or after the trough of the reflected wave.",
-        {std::to_string(picks[1])});
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk",
+                                       "No reflected pulse falls below the baseline up to the "
+                                       "picked point %1. Pick a point at "
+                                       "or after the trough of the reflected wave."),
+                   {std::to_string(picks[1])});
     return kRefused;
   }
 
@@ -191,19 +196,23 @@ int PickWaveFronts(CVelkDoc& doc, Interaction& ia) {
   for (;; ++pass) {
     if (pass == kMaxSpikePasses) {
       ia.ShowMessage(
-          "Every transmitted pulse found up to the picked point %1 was shorter than %2 samples "
-          "and was taken for a spike; after %3 of them the search stopped. Pick a point after the "
-          "transmitted pulse, or type the windows (method 3).",
+          VELK_TRANSLATE_NOOP(
+              "velk",
+              "Every transmitted pulse found up to the picked point %1 was shorter than %2 samples "
+              "and was taken for a spike; after %3 of them the search stopped. Pick a point after "
+              "the "
+              "transmitted pulse, or type the windows (method 3)."),
           {std::to_string(picks[2]), std::to_string(kMinTransmittedLength),
            std::to_string(kMaxSpikePasses)});
       return kRefused;
     }
     tr = LocateFront(wt, bT, Polarity::kPositive, IndexOfMax(0, picks[2], wt), 1);
     if (tr.fault != FrontFault::kNone) {
-      ia.ShowMessage(
-          "No transmitted pulse rises above the baseline up to the picked point %1. Pick a point "
-          "at or after the peak of the transmitted wave.",
-          {std::to_string(picks[2])});
+      ia.ShowMessage(VELK_TRANSLATE_NOOP("velk",
+                                         "No transmitted pulse rises above the baseline up to the "
+                                         "picked point %1. Pick a point "
+                                         "at or after the peak of the transmitted wave."),
+                     {std::to_string(picks[2])});
       return kRefused;
     }
     if (tr.window.end - tr.window.start >= kMinTransmittedLength) break;
@@ -259,7 +268,7 @@ std::optional<WaveWindow> LargestLobe(std::span<const double> x, double b, Polar
 int AlignWavePeaks(CVelkDoc& doc, Interaction& ia) {
   const int n = UsablePoints(doc);
   if (n == 0) {
-    ia.ShowMessage("No waves are loaded.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "No waves are loaded."));
     return kRefused;
   }
   std::vector<double> wi(doc.m_workInc.begin(), doc.m_workInc.begin() + n);
@@ -270,21 +279,24 @@ int AlignWavePeaks(CVelkDoc& doc, Interaction& ia) {
   const auto refLobe = LargestLobe(wi, bI, Polarity::kNegative, true);
   const auto trLobe = LargestLobe(wt, bT, Polarity::kPositive, true);
   if (!incLobe) {
-    ia.ShowMessage(
+    ia.ShowMessage(VELK_TRANSLATE_NOOP(
+        "velk",
         "No incident pulse was found: the incident channel never rises above its baseline. No "
-        "window was placed.");
+        "window was placed."));
     return kRefused;
   }
   if (!refLobe) {
-    ia.ShowMessage(
+    ia.ShowMessage(VELK_TRANSLATE_NOOP(
+        "velk",
         "No reflected pulse was found: the incident channel never falls below its baseline. No "
-        "window was placed.");
+        "window was placed."));
     return kRefused;
   }
   if (!trLobe) {
-    ia.ShowMessage(
+    ia.ShowMessage(VELK_TRANSLATE_NOOP(
+        "velk",
         "No transmitted pulse was found: the transmitted channel never rises above its baseline. "
-        "No window was placed.");
+        "No window was placed."));
     return kRefused;
   }
 
@@ -297,7 +309,8 @@ int AlignWavePeaks(CVelkDoc& doc, Interaction& ia) {
   if (inc.fault != FrontFault::kNone || ref.fault != FrontFault::kNone ||
       tr.fault != FrontFault::kNone) {
     // Only possible when the incident front's ramp overwrote the reflected lobe's trough.
-    ia.ShowMessage("The pulse fronts could not be located. No window was placed.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP(
+        "velk", "The pulse fronts could not be located. No window was placed."));
     return kRefused;
   }
 

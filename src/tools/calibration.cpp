@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "record/tr_noop.h"
 #include "reduction/conditioning.h"
 
 namespace velk {
@@ -70,8 +71,10 @@ void OnStaticCalibration(CVelkDoc& doc, Interaction& ia) {
   Workspace& ws = doc.ws();
   if (ws.Has(kCs20000Source)) return;
   // "transimission" is the tab's own spelling.
-  if (!RunCalibrationSheet<NjParameterPage>(doc, ia, "南京参数", "incident wave",
-                                            "transimission wave")) {
+  if (!RunCalibrationSheet<NjParameterPage>(
+          doc, ia, VELK_TRANSLATE_NOOP("velk::Sheet", "南京参数"),
+          VELK_TRANSLATE_NOOP("velk::Sheet", "incident wave"),
+          VELK_TRANSLATE_NOOP("velk::Sheet", "transimission wave"))) {
     return;
   }
   ws.Set(kCalibration);
@@ -81,8 +84,10 @@ void OnStaticCalibration(CVelkDoc& doc, Interaction& ia) {
 void OnCs20000Calibration(CVelkDoc& doc, Interaction& ia) {
   Workspace& ws = doc.ws();
   if (!ws.Has(kCs20000Source)) return;
-  if (!RunCalibrationSheet<CsParameterPage>(doc, ia, "CS20000 parameter", "incident wave",
-                                            "transmission wave")) {
+  if (!RunCalibrationSheet<CsParameterPage>(
+          doc, ia, VELK_TRANSLATE_NOOP("velk::Sheet", "CS20000 parameter"),
+          VELK_TRANSLATE_NOOP("velk::Sheet", "incident wave"),
+          VELK_TRANSLATE_NOOP("velk::Sheet", "transmission wave"))) {
     return;
   }
   ws.Clear(kBridgeParams | kCalibration);

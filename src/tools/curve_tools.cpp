@@ -6,6 +6,7 @@
 #include <string>
 
 #include "plot/core/view_model.h"
+#include "record/tr_noop.h"
 #include "reduction/view_access.h"
 
 namespace velk {
@@ -22,7 +23,7 @@ std::string FormatAverageStrainRate(double rate) {
   // under the user's locale, where printf would write a decimal comma.
   char buf[400];
   const auto r = std::to_chars(buf, buf + sizeof buf, rate, std::chars_format::fixed, 1);
-  return "试验平均应变率= " + std::string(buf, r.ptr) + "(1/s)";
+  return kAverageRatePrefix + std::string(buf, r.ptr) + "(1/s)";
 }
 
 std::optional<double> StraightenSlope(std::span<const double> stress,
@@ -69,7 +70,7 @@ void Redraw(CVelkDoc& doc) {
 void OnAverageStrainRate(CVelkDoc& doc, Interaction& ia) {
   if (!ResultsReady(doc)) return;
   if (CurrentCurveKind(doc) != kEngStressStrain) {
-    ia.ShowMessage("请在工程应力应变曲线界面计算");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "请在工程应力应变曲线界面计算"));
     return;
   }
   if (ia.PickPoint(doc) != kDone) return;
@@ -79,14 +80,16 @@ void OnAverageStrainRate(CVelkDoc& doc, Interaction& ia) {
       ShowsSmoothed(doc) ? doc.m_smoothed[kEngStrain] : doc.m_computed[kEngStrain];
   const double dt = doc.ws().params.sampleIntervalUs;
   if (!(dt > 0.0)) {
-    ia.ShowMessage("The sample interval is not above zero: set the sampling frequency first.");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP(
+        "velk", "The sample interval is not above zero: set the sampling frequency first."));
     return;
   }
   if (i <= 0 || i > last) {
-    ia.ShowMessage(
-        "The average strain rate is taken from point 0 to the picked point: pick a point between "
-        "1 and %1.",
-        {std::to_string(last)});
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk",
+                                       "The average strain rate is taken from point 0 to the "
+                                       "picked point: pick a point between "
+                                       "1 and %1."),
+                   {std::to_string(last)});
     return;
   }
   const auto rate = AverageStrainRate(strain, i, dt);
@@ -96,15 +99,18 @@ void OnAverageStrainRate(CVelkDoc& doc, Interaction& ia) {
 void OnCutCurve(CVelkDoc& doc, Interaction& ia) {
   if (!ResultsReady(doc)) return;
   if (IsWaveKind(CurrentCurveKind(doc))) {
-    ia.ShowMessage("请选择计算的曲线");
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk", "请选择计算的曲线"));
     return;
   }
   if (ia.PickPoint(doc) != kDone) return;
   const int i = doc.m_pickedIndex;
   if (i < 0 || i > doc.m_lastResultIndex) {
     // A cut never lengthens the curves, and a point before the first one cannot be kept.
-    ia.ShowMessage("The picked point %1 lies outside the curve (points 0 to %2); nothing was cut.",
-                   {std::to_string(i), std::to_string(doc.m_lastResultIndex)});
+    ia.ShowMessage(
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "The picked point %1 lies outside the curve (points 0 to %2); nothing was cut."),
+        {std::to_string(i), std::to_string(doc.m_lastResultIndex)});
     return;
   }
   doc.m_lastResultIndex = i;
@@ -115,10 +121,12 @@ void OnStraightenCurve(CVelkDoc& doc, Interaction& ia) {
   if (!ResultsReady(doc)) return;
   const int kind = CurrentCurveKind(doc);
   if (kind != kEngStressStrain && kind != kTrueStressStrain) {
-    ia.ShowMessage("Please select the engineering stress-strain curve");
+    ia.ShowMessage(
+        VELK_TRANSLATE_NOOP("velk", "Please select the engineering stress-strain curve"));
     return;
   }
-  ia.ShowMessage("choose the center point No. around which to straighten the curve");
+  ia.ShowMessage(VELK_TRANSLATE_NOOP(
+      "velk", "choose the center point No. around which to straighten the curve"));
   if (ia.PickPoint(doc) != kDone) return;
   const int c = doc.m_pickedIndex;
   const int last = doc.m_lastResultIndex;
@@ -126,17 +134,20 @@ void OnStraightenCurve(CVelkDoc& doc, Interaction& ia) {
   std::vector<double>& strain = doc.m_computed[kEngStrain];
   if (c < 10 || c > last - 10 ||
       static_cast<std::size_t>(last) >= std::min(stress.size(), strain.size())) {
-    ia.ShowMessage(
-        "The centre point must lie at least 10 points from either end of the curve (points 10 to "
-        "%1); point %2 does not. Nothing was changed.",
-        {std::to_string(last - 10), std::to_string(c)});
+    ia.ShowMessage(VELK_TRANSLATE_NOOP("velk",
+                                       "The centre point must lie at least 10 points from either "
+                                       "end of the curve (points 10 to "
+                                       "%1); point %2 does not. Nothing was changed."),
+                   {std::to_string(last - 10), std::to_string(c)});
     return;
   }
   const auto k = StraightenSlope(stress, strain, c, last);
   if (!k) {
     ia.ShowMessage(
-        "The strain does not change around point %1, so the curve has no slope there. Choose "
-        "another centre point.",
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "The strain does not change around point %1, so the curve has no slope there. Choose "
+            "another centre point."),
         {std::to_string(c)});
     return;
   }

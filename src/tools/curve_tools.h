@@ -8,6 +8,7 @@
 #include <string>
 
 #include "record/interaction.h"
+#include "record/tr_noop.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -15,7 +16,8 @@ namespace velk {
 // Strain reached at point i divided by the time from point 0, in 1/s (sample interval in µs);
 // nullopt when i is not a point after the first or the interval is not above zero.
 std::optional<double> AverageStrainRate(std::span<const double> strain, int i, double dtUs);
-// "试验平均应变率= %.1f(1/s)".
+// "试验平均应变率= %.1f(1/s)"; the desktop program translates the prefix where it shows the text.
+inline constexpr const char* kAverageRatePrefix = VELK_TRANSLATE_NOOP("velk", "试验平均应变率= ");
 std::string FormatAverageStrainRate(double rate);
 
 // Slope of the stress-strain curve at centre c: the mean of the central-difference slopes over

@@ -4,6 +4,7 @@
 
 #include "plot/core/view_model.h"
 #include "record/interaction.h"
+#include "record/tr_noop.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -35,8 +36,8 @@ Sheet MakeGraphSheet(const ScaleRecord& s) {
   page.yEnd = s.yEnd;
   page.yStep = s.yStep;
   Sheet sheet;
-  sheet.caption = "graph";
-  sheet.pages.push_back(SheetPage{"coordinate", page, false});
+  sheet.caption = VELK_TRANSLATE_NOOP("velk::Sheet", "graph");
+  sheet.pages.push_back(SheetPage{VELK_TRANSLATE_NOOP("velk::Sheet", "coordinate"), page, false});
   return sheet;
 }
 

@@ -3,22 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
+#include "record/tr_noop.h"
 #include "record/velk_doc.h"
 
 namespace velk {
 
 std::string CurveKindTitle(int kind) {
   static const char* const kTitles[] = {
-      "original wave",
-      "calculate data graph重新整理后的图象",
-      "engineering stress curve",
-      "engineering strain curve",
-      "engineering strain rate curve",
-      "actual stress curve",
-      "actual strain curve",
-      "actual strain rate curve",
-      "engineering strain-stress curve",
-      "actual strain-stress curve",
+      VELK_TRANSLATE_NOOP("velk", "original wave"),
+      VELK_TRANSLATE_NOOP("velk", "calculate data graph重新整理后的图象"),
+      VELK_TRANSLATE_NOOP("velk", "engineering stress curve"),
+      VELK_TRANSLATE_NOOP("velk", "engineering strain curve"),
+      VELK_TRANSLATE_NOOP("velk", "engineering strain rate curve"),
+      VELK_TRANSLATE_NOOP("velk", "actual stress curve"),
+      VELK_TRANSLATE_NOOP("velk", "actual strain curve"),
+      VELK_TRANSLATE_NOOP("velk", "actual strain rate curve"),
+      VELK_TRANSLATE_NOOP("velk", "engineering strain-stress curve"),
+      VELK_TRANSLATE_NOOP("velk", "actual strain-stress curve"),
   };
   if (kind < kFirstCurveKind || kind > kLastCurveKind) return {};
   return kTitles[kind - kFirstCurveKind];

@@ -23,7 +23,8 @@ void SetError(QString* error, const QString& text) {
 }
 
 QString NotWritten(const QString& path) {
-  return Tr("The plot could not be written to %1.").arg(path);
+  return Tr(QT_TRANSLATE_NOOP("velk::PlotExport", "The plot could not be written to %1."))
+      .arg(path);
 }
 
 // Vector files are scaled by their readers, so their lines are one picture pixel wide rather
@@ -84,7 +85,9 @@ bool ExportPlot(const ViewModel& vm, PlotFileKind kind, const QString& path, QSi
                 QString* error) {
   if (size.width() <= 0 || size.height() <= 0) {
     SetError(error,
-             Tr("The picture size %1 x %2 is not usable.").arg(size.width()).arg(size.height()));
+             Tr(QT_TRANSLATE_NOOP("velk::PlotExport", "The picture size %1 x %2 is not usable."))
+                 .arg(size.width())
+                 .arg(size.height()));
     return false;
   }
   const QString title = QString::fromStdString(CurveKindTitle(vm.m_curveKind));
@@ -102,7 +105,9 @@ bool ExportPlot(const ViewModel& vm, PlotFileKind kind, const QString& path, QSi
 bool ExportPlot(const ViewModel& vm, const QString& path, QSize size, QString* error) {
   const auto kind = PlotFileKindOf(path);
   if (!kind) {
-    SetError(error, Tr("%1: the plot can be written as .png, .svg or .pdf only.").arg(path));
+    SetError(error, Tr(QT_TRANSLATE_NOOP("velk::PlotExport",
+                                         "%1: the plot can be written as .png, .svg or .pdf only."))
+                        .arg(path));
     return false;
   }
   return ExportPlot(vm, *kind, path, size, error);

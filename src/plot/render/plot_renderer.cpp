@@ -1,5 +1,6 @@
 #include "plot/render/plot_renderer.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPen>
@@ -218,10 +219,12 @@ void DrawBaselineMarks(QPainter& p, const PlotMetrics& m, const ViewModel& vm,
   }
   p.setFont(TextFont());
   p.setPen(QPen(Qt::black));
-  const QString text = QStringLiteral("零点基线计算区域: 开始点:%1  结束点:%2  基线平均值:%3  ")
-                           .arg(a)
-                           .arg(b)
-                           .arg(QString::fromStdString(FormatFixed(mean, 6)));
+  const QString text =
+      QCoreApplication::translate("velk::PlotRenderer",
+                                  "零点基线计算区域: 开始点:%1  结束点:%2  基线平均值:%3  ")
+          .arg(a)
+          .arg(b)
+          .arg(QString::fromStdString(FormatFixed(mean, 6)));
   TextAt(p, 160, m.H + 30, text);
   p.restore();
 }

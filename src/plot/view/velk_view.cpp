@@ -63,13 +63,22 @@ QSize ClientSizeOr(const QWidget& w) {
 CVelkView::CVelkView(CVelkDoc& doc, QWidget* parent) : QWidget(parent), m_model(doc) {
   doc.m_view = &m_model;
   m_model.onCaption = [this](const std::string& c) {
-    emit captionChanged(QString::fromStdString(c));
+    emit captionChanged(QCoreApplication::translate("velk", c.c_str()));
   };
   m_model.onRedraw = [this] { InvalidatePicture(); };
   m_model.onPickPoint = [this] { return PickPoint(); };
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   m_rubberBand = new QRubberBand(QRubberBand::Rectangle, this);
+}
+
+void CVelkView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    const std::string title = CurveKindTitle(m_model.m_curveKind);
+    if (!title.empty()) emit captionChanged(QCoreApplication::translate("velk", title.c_str()));
+    InvalidatePicture();
+  }
+  QWidget::changeEvent(event);
 }
 
 CVelkView::~CVelkView() {

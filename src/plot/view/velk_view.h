@@ -70,6 +70,8 @@ class CVelkView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A language switch renews the caption and the drawn baseline note.
+  void changeEvent(QEvent* event) override;
 
  private:
   void InvalidatePicture();

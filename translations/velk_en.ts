@@ -1,0 +1,1529 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>velk</name>
+    <message>
+        <source>输出文件 (*.DT2)</source>
+        <translation>Result file (*.DT2)</translation>
+    </message>
+    <message>
+        <source>输出文件 (*.DT3)</source>
+        <translation>Result file (*.DT3)</translation>
+    </message>
+    <message>
+        <source>输出文件 (*.DT4)</source>
+        <translation>Result file (*.DT4)</translation>
+    </message>
+    <message>
+        <source>保存为</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Velk</source>
+        <translation>Velk</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Velk file (*.isf)</source>
+        <translation>Velk record file (*.isf)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>请键入一个整数。</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+    <message>
+        <source>开始点不能为负数。</source>
+        <translation>The start point cannot be negative.</translation>
+    </message>
+    <message>
+        <source>Velk parameter file (*.pat)</source>
+        <translation>Velk parameter file (*.pat)</translation>
+    </message>
+    <message>
+        <source>Open file %1 fault!</source>
+        <translation>The file %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>请先打开 *.DAT 文件。</source>
+        <translation>Open a *.DAT record file first.</translation>
+    </message>
+    <message>
+        <source>对 %1 的存取被拒绝。</source>
+        <translation>Access to %1 was denied.</translation>
+    </message>
+    <message>
+        <source>在存取 %1 时磁盘已满。</source>
+        <translation>The disk was full while writing %1.</translation>
+    </message>
+    <message>
+        <source>保存文档失败。</source>
+        <translation>The document could not be saved.</translation>
+    </message>
+    <message>
+        <source>Alloc memory fault</source>
+        <translation>Out of memory.</translation>
+    </message>
+    <message>
+        <source>文件 %1 中没有数据。</source>
+        <translation>The file %1 holds no data.</translation>
+    </message>
+    <message>
+        <source>打开文档失败。</source>
+        <translation>The document could not be opened.</translation>
+    </message>
+    <message>
+        <source>The baseline range %1 to %2 runs past the last sample %3 of the channel.</source>
+        <translation>The baseline range %1 to %2 runs past the last sample %3 of the channel.</translation>
+    </message>
+    <message>
+        <source>The window method stopped before placing the windows; nothing was computed.</source>
+        <translation>The window method stopped before placing the windows; nothing was computed.</translation>
+    </message>
+    <message>
+        <source>The plot could not be written to %1.</source>
+        <translation>The plot could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>Curve kind %1 shows computed results; there are none to plot.</source>
+        <translation>Curve kind %1 shows computed results; there are none to plot.</translation>
+    </message>
+    <message>
+        <source>The bundled sample test (samples/tek/T1_inc.txt) was not found; looked in %1.</source>
+        <translation>The bundled sample test (samples/tek/T1_inc.txt) was not found; looked in %1.</translation>
+    </message>
+    <message>
+        <source>请在工程应力应变曲线界面计算</source>
+        <translation>Show the engineering stress-strain curve first, then compute.</translation>
+    </message>
+    <message>
+        <source>The sample interval is not above zero: set the sampling frequency first.</source>
+        <translation>The sample interval is not above zero: set the sampling frequency first.</translation>
+    </message>
+    <message>
+        <source>The average strain rate is taken from point 0 to the picked point: pick a point between 1 and %1.</source>
+        <translation>The average strain rate is taken from point 0 to the picked point: pick a point between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>请选择计算的曲线</source>
+        <translation>Select the curve to work on first.</translation>
+    </message>
+    <message>
+        <source>The picked point %1 lies outside the curve (points 0 to %2); nothing was cut.</source>
+        <translation>The picked point %1 lies outside the curve (points 0 to %2); nothing was cut.</translation>
+    </message>
+    <message>
+        <source>Please select the engineering stress-strain curve</source>
+        <translation>Please select the engineering stress-strain curve</translation>
+    </message>
+    <message>
+        <source>choose the center point No. around which to straighten the curve</source>
+        <translation>Pick the centre point around which to straighten the curve</translation>
+    </message>
+    <message>
+        <source>The centre point must lie at least 10 points from either end of the curve (points 10 to %1); point %2 does not. Nothing was changed.</source>
+        <translation>The centre point must lie at least 10 points from either end of the curve (points 10 to %1); point %2 does not. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The strain does not change around point %1, so the curve has no slope there. Choose another centre point.</source>
+        <translation>The strain does not change around point %1, so the curve has no slope there. Choose another centre point.</translation>
+    </message>
+    <message>
+        <source>试验平均应变率= </source>
+        <translation>Average strain rate of the test = </translation>
+    </message>
+    <message>
+        <source>original wave</source>
+        <translation>Recorded waves</translation>
+    </message>
+    <message>
+        <source>calculate data graph重新整理后的图象</source>
+        <translation>Processed waves (rearranged on the baseline)</translation>
+    </message>
+    <message>
+        <source>engineering stress curve</source>
+        <translation>Engineering stress</translation>
+    </message>
+    <message>
+        <source>engineering strain curve</source>
+        <translation>Engineering strain</translation>
+    </message>
+    <message>
+        <source>engineering strain rate curve</source>
+        <translation>Engineering strain rate</translation>
+    </message>
+    <message>
+        <source>actual stress curve</source>
+        <translation>True stress</translation>
+    </message>
+    <message>
+        <source>actual strain curve</source>
+        <translation>True strain</translation>
+    </message>
+    <message>
+        <source>actual strain rate curve</source>
+        <translation>True strain rate</translation>
+    </message>
+    <message>
+        <source>engineering strain-stress curve</source>
+        <translation>Engineering stress-strain</translation>
+    </message>
+    <message>
+        <source>actual strain-stress curve</source>
+        <translation>True stress-strain</translation>
+    </message>
+    <message>
+        <source>No waves are loaded.</source>
+        <translation>No waves are loaded.</translation>
+    </message>
+    <message>
+        <source>请选择入射波上一点</source>
+        <translation>Pick a point on the incident wave</translation>
+    </message>
+    <message>
+        <source>请选择反射波上一点</source>
+        <translation>Pick a point on the reflected wave</translation>
+    </message>
+    <message>
+        <source>请选择透射波上一点</source>
+        <translation>Pick a point on the transmitted wave</translation>
+    </message>
+    <message>
+        <source>No incident pulse rises above the baseline up to the picked point %1. Pick a point at or after the peak of the incident wave.</source>
+        <translation>No incident pulse rises above the baseline up to the picked point %1. Pick a point at or after the peak of the incident wave.</translation>
+    </message>
+    <message>
+        <source>No reflected pulse falls below the baseline up to the picked point %1. Pick a point at or after the trough of the reflected wave.</source>
+        <translation>No reflected pulse falls below the baseline up to the picked point %1. Pick a point at or after the trough of the reflected wave.</translation>
+    </message>
+    <message>
+        <source>Every transmitted pulse found up to the picked point %1 was shorter than %2 samples and was taken for a spike; after %3 of them the search stopped. Pick a point after the transmitted pulse, or type the windows (method 3).</source>
+        <translation>Every transmitted pulse found up to the picked point %1 was shorter than %2 samples and was taken for a spike; after %3 of them the search stopped. Pick a point after the transmitted pulse, or type the windows (method 3).</translation>
+    </message>
+    <message>
+        <source>No transmitted pulse rises above the baseline up to the picked point %1. Pick a point at or after the peak of the transmitted wave.</source>
+        <translation>No transmitted pulse rises above the baseline up to the picked point %1. Pick a point at or after the peak of the transmitted wave.</translation>
+    </message>
+    <message>
+        <source>No incident pulse was found: the incident channel never rises above its baseline. No window was placed.</source>
+        <translation>No incident pulse was found: the incident channel never rises above its baseline. No window was placed.</translation>
+    </message>
+    <message>
+        <source>No reflected pulse was found: the incident channel never falls below its baseline. No window was placed.</source>
+        <translation>No reflected pulse was found: the incident channel never falls below its baseline. No window was placed.</translation>
+    </message>
+    <message>
+        <source>No transmitted pulse was found: the transmitted channel never rises above its baseline. No window was placed.</source>
+        <translation>No transmitted pulse was found: the transmitted channel never rises above its baseline. No window was placed.</translation>
+    </message>
+    <message>
+        <source>The pulse fronts could not be located. No window was placed.</source>
+        <translation>The pulse fronts could not be located. No window was placed.</translation>
+    </message>
+    <message>
+        <source>engineering stress</source>
+        <translation>engineering stress</translation>
+    </message>
+    <message>
+        <source>engineering strain</source>
+        <translation>engineering strain</translation>
+    </message>
+    <message>
+        <source>engineering strain rate</source>
+        <translation>engineering strain rate</translation>
+    </message>
+    <message>
+        <source>true stress</source>
+        <translation>true stress</translation>
+    </message>
+    <message>
+        <source>true strain</source>
+        <translation>true strain</translation>
+    </message>
+    <message>
+        <source>true strain rate</source>
+        <translation>true strain rate</translation>
+    </message>
+    <message>
+        <source>The %1 at result point %2 is not a finite number (%3): a sample inside the wave windows or a test parameter is not finite, or the specimen strain reached 1. Nothing was computed.</source>
+        <translation>The %1 at result point %2 is not a finite number (%3): a sample inside the wave windows or a test parameter is not finite, or the specimen strain reached 1. Nothing was computed.</translation>
+    </message>
+    <message>
+        <source>Error in choosing compute model.</source>
+        <translation>Error in choosing compute model.</translation>
+    </message>
+    <message>
+        <source>The sample interval is %1 µs: set a sampling frequency above zero in the setup dialog before computing.</source>
+        <translation>The sample interval is %1 µs: set a sampling frequency above zero in the setup dialog before computing.</translation>
+    </message>
+    <message>
+        <source>The specimen thickness is %1 mm: it must be above zero.</source>
+        <translation>The specimen thickness is %1 mm: it must be above zero.</translation>
+    </message>
+    <message>
+        <source>The specimen diameter is %1 mm: it must not be zero.</source>
+        <translation>The specimen diameter is %1 mm: it must not be zero.</translation>
+    </message>
+    <message>
+        <source>The specimen wave speed of the test parameters is %1 m/s: the time the wave takes to cross the specimen cannot be found. Enter the specimen wave speed again.</source>
+        <translation>The specimen wave speed of the test parameters is %1 m/s: the time the wave takes to cross the specimen cannot be found. Enter the specimen wave speed again.</translation>
+    </message>
+    <message>
+        <source>The transmitted wave window ends at sample %1, before its start at sample %2. Place the windows again.</source>
+        <translation>The transmitted wave window ends at sample %1, before its start at sample %2. Place the windows again.</translation>
+    </message>
+    <message>
+        <source>A wave window starts before the first sample (incident %1, reflected %2, transmitted %3). Place the windows again.</source>
+        <translation>A wave window starts before the first sample (incident %1, reflected %2, transmitted %3). Place the windows again.</translation>
+    </message>
+    <message>
+        <source>No result point can be computed: a wave window starts at or beyond the last sample of the channel (%1 samples). Place the windows again.</source>
+        <translation>No result point can be computed: a wave window starts at or beyond the last sample of the channel (%1 samples). Place the windows again.</translation>
+    </message>
+    <message>
+        <source>Heap overflow during alloc arrays G &amp; Recs.</source>
+        <translation>Out of memory while allocating the result arrays.</translation>
+    </message>
+    <message>
+        <source>Heap overflow during alloc array Force ,Deform &amp; Time.</source>
+        <translation>Out of memory while allocating the force, deformation and time arrays.</translation>
+    </message>
+    <message>
+        <source>Heap overflow during alloc array t,d4.</source>
+        <translation>Out of memory while allocating the foam-model arrays.</translation>
+    </message>
+    <message>
+        <source>The foam correction cannot place the transmitted wave in time: the wave speed in the specimen falls to zero at strain %1 (matrix wave velocity %2 m/s). Nothing was computed.</source>
+        <translation>The foam correction cannot place the transmitted wave in time: the wave speed in the specimen falls to zero at strain %1 (matrix wave velocity %2 m/s). Nothing was computed.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Out of memory: the curves could not all be smoothed.</translation>
+    </message>
+    <message>
+        <source>The total points must lie between 0 and %1, the points of the waves.</source>
+        <translation>The total points must lie between 0 and %1, the points of the waves.</translation>
+    </message>
+    <message>
+        <source>There are no results to smooth yet.</source>
+        <translation>There are no results to smooth yet.</translation>
+    </message>
+    <message>
+        <source>The smoothing points must lie between 1 and %1 for %2 points; nothing was smoothed.</source>
+        <translation>The smoothing points must lie between 1 and %1 for %2 points; nothing was smoothed.</translation>
+    </message>
+    <message>
+        <source>velk-reduce: reduces a split Hopkinson pressure-bar test as the desktop program does.
+Opens the recorded channels (Tektronix or CS20000 waveform files, or a test record file
+with the parameter file beside it), applies the parameters, places the wave windows, computes
+the stress-strain curves, runs the curve tools in command-line order and writes the results.
+The computation runs when a window method, a curve tool, a result file or a plot of kinds
+4 to 12 is asked for (and with --demo); otherwise the test is only opened and its
+parameters applied.
+Exit status: 0 done; 2 usage error; 1 the data could not be reduced (the program&apos;s message
+on stderr).</source>
+        <translation>velk-reduce: reduces a split Hopkinson pressure-bar test as the desktop program does.
+Opens the recorded channels (Tektronix or CS20000 waveform files, or a test record file
+with the parameter file beside it), applies the parameters, places the wave windows, computes
+the stress-strain curves, runs the curve tools in command-line order and writes the results.
+The computation runs when a window method, a curve tool, a result file or a plot of kinds
+4 to 12 is asked for (and with --demo); otherwise the test is only opened and its
+parameters applied.
+Exit status: 0 done; 2 usage error; 1 the data could not be reduced (the program&apos;s message
+on stderr).</translation>
+    </message>
+    <message>
+        <source>name exactly one input: --tek, --cs, --record or --demo</source>
+        <translation>name exactly one input: --tek, --cs, --record or --demo</translation>
+    </message>
+    <message>
+        <source>--start applies to --tek and --cs only</source>
+        <translation>--start applies to --tek and --cs only</translation>
+    </message>
+    <message>
+        <source>--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its calibration; use --factor-inc and --factor-tr</source>
+        <translation>--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its calibration; use --factor-inc and --factor-tr</translation>
+    </message>
+    <message>
+        <source>a baseline range needs 0 &lt;= START &lt;= END</source>
+        <translation>a baseline range needs 0 &lt;= START &lt;= END</translation>
+    </message>
+    <message>
+        <source>--method 1 needs --picks PI PR PT</source>
+        <translation>--method 1 needs --picks PI PR PT</translation>
+    </message>
+    <message>
+        <source>--picks applies to --method 1 only</source>
+        <translation>--picks applies to --method 1 only</translation>
+    </message>
+    <message>
+        <source>--method 3 needs --windows IS IE RS RE TS TE</source>
+        <translation>--method 3 needs --windows IS IE RS RE TS TE</translation>
+    </message>
+    <message>
+        <source>--windows applies to --method 3 only</source>
+        <translation>--windows applies to --method 3 only</translation>
+    </message>
+    <message>
+        <source>Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.</source>
+        <translation>Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.</translation>
+    </message>
+    <message>
+        <source>After the computation, in command-line order</source>
+        <translation>After the computation, in command-line order</translation>
+    </message>
+    <message>
+        <source>Window method (default 2)</source>
+        <translation>Window method (default 2)</translation>
+    </message>
+    <message>
+        <source>1 points picked on the waves (--picks), 2 automatic alignment of the peaks, 3 typed windows (--windows)</source>
+        <translation>1 points picked on the waves (--picks), 2 automatic alignment of the peaks, 3 typed windows (--windows)</translation>
+    </message>
+    <message>
+        <source>Method 1: a sample at or after the peak of the incident wave, the trough of the reflected wave and the peak of the transmitted wave</source>
+        <translation>Method 1: a sample at or after the peak of the incident wave, the trough of the reflected wave and the peak of the transmitted wave</translation>
+    </message>
+    <message>
+        <source>Method 3: incident, reflected and transmitted window start and end samples</source>
+        <translation>Method 3: incident, reflected and transmitted window start and end samples</translation>
+    </message>
+    <message>
+        <source>Smooth both recorded waves (P points, one pass) and calculate from them</source>
+        <translation>Smooth both recorded waves (P points, one pass) and calculate from them</translation>
+    </message>
+    <message>
+        <source>Smooth the six result curves with P points (passes compound, as with the smoothed curves shown)</source>
+        <translation>Smooth the six result curves with P points (passes compound, as with the smoothed curves shown)</translation>
+    </message>
+    <message>
+        <source>End every result curve at point I</source>
+        <translation>End every result curve at point I</translation>
+    </message>
+    <message>
+        <source>Straighten the foot of the engineering stress-strain curve around centre point C</source>
+        <translation>Straighten the foot of the engineering stress-strain curve around centre point C</translation>
+    </message>
+    <message>
+        <source>Input (exactly one)</source>
+        <translation>Input (exactly one)</translation>
+    </message>
+    <message>
+        <source>Tektronix waveform files</source>
+        <translation>Tektronix waveform files</translation>
+    </message>
+    <message>
+        <source>CS20000 recorder files</source>
+        <translation>CS20000 recorder files</translation>
+    </message>
+    <message>
+        <source>Test record file; the parameter file beside it is loaded when it exists</source>
+        <translation>Test record file; the parameter file beside it is loaded when it exists</translation>
+    </message>
+    <message>
+        <source>The bundled sample test: samples/tek/T1_inc.txt and T1_tr.txt with its parameter file T1.PAT (see samples/README.md)</source>
+        <translation>The bundled sample test: samples/tek/T1_inc.txt and T1_tr.txt with its parameter file T1.PAT (see samples/README.md)</translation>
+    </message>
+    <message>
+        <source>Start points of the waveform files (default 0 0)</source>
+        <translation>Start points of the waveform files (default 0 0)</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>REQUIRED</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Excludes</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Needs</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Print this help message and exit</translation>
+    </message>
+    <message>
+        <source>Language of the messages and of this help: en or zh (default: the locale&apos;s)</source>
+        <translation>Language of the messages and of this help: en or zh (default: the locale&apos;s)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Write engineering strain and stress (.DT2 layout)</source>
+        <translation>Write engineering strain and stress (.DT2 layout)</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Write engineering strain, stress and strain rate (.DT3 layout)</source>
+        <translation>Write engineering strain, stress and strain rate (.DT3 layout)</translation>
+    </message>
+    <message>
+        <source>Write true strain, stress and strain rate (.DT4 layout)</source>
+        <translation>Write true strain, stress and strain rate (.DT4 layout)</translation>
+    </message>
+    <message>
+        <source>Write the parameter file, as the save-parameter-file command does</source>
+        <translation>Write the parameter file, as the save-parameter-file command does</translation>
+    </message>
+    <message>
+        <source>Print a summary of the test as one JSON object</source>
+        <translation>Print a summary of the test as one JSON object</translation>
+    </message>
+    <message>
+        <source>Parameters (applied after opening: --params first, then the others)</source>
+        <translation>Parameters (applied after opening: --params first, then the others)</translation>
+    </message>
+    <message>
+        <source>Parameter file to load after opening, as the open-parameter-file command does</source>
+        <translation>Parameter file to load after opening, as the open-parameter-file command does</translation>
+    </message>
+    <message>
+        <source>Sampling frequency, MHz</source>
+        <translation>Sampling frequency, MHz</translation>
+    </message>
+    <message>
+        <source>Specimen diameter, mm</source>
+        <translation>Specimen diameter, mm</translation>
+    </message>
+    <message>
+        <source>Specimen thickness, mm</source>
+        <translation>Specimen thickness, mm</translation>
+    </message>
+    <message>
+        <source>Wave speed in the specimen, m/s (0: no transit shift)</source>
+        <translation>Wave speed in the specimen, m/s (0: no transit shift)</translation>
+    </message>
+    <message>
+        <source>Wave velocity in the matrix, m/s (foam model)</source>
+        <translation>Wave velocity in the matrix, m/s (foam model)</translation>
+    </message>
+    <message>
+        <source>Striker velocity, m/s</source>
+        <translation>Striker velocity, m/s</translation>
+    </message>
+    <message>
+        <source>Bar material: 0 steel, 1 aluminium</source>
+        <translation>Bar material: 0 steel, 1 aluminium</translation>
+    </message>
+    <message>
+        <source>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm</source>
+        <translation>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm</translation>
+    </message>
+    <message>
+        <source>Compute model: 0 incident &amp; transmitted, 1 incident &amp; reflected, 2 reflected &amp; transmitted, 3 three waves, 4 three waves (foam)</source>
+        <translation>Compute model: 0 incident &amp; transmitted, 1 incident &amp; reflected, 2 reflected &amp; transmitted, 3 three waves, 4 three waves (foam)</translation>
+    </message>
+    <message>
+        <source>Incident conversion factor, microstrain per unit, set directly</source>
+        <translation>Incident conversion factor, microstrain per unit, set directly</translation>
+    </message>
+    <message>
+        <source>Transmitted conversion factor, microstrain per unit, set directly</source>
+        <translation>Transmitted conversion factor, microstrain per unit, set directly</translation>
+    </message>
+    <message>
+        <source>Incident bridge: the factor 4e6 / (GAIN x VOLT x GF x ARMS) as the bridge page shows it (&quot;%f&quot;)</source>
+        <translation>Incident bridge: the factor 4e6 / (GAIN x VOLT x GF x ARMS) as the bridge page shows it (&quot;%f&quot;)</translation>
+    </message>
+    <message>
+        <source>Transmitted bridge, as --bridge-inc</source>
+        <translation>Transmitted bridge, as --bridge-inc</translation>
+    </message>
+    <message>
+        <source>Incident baseline range, samples START..END inclusive (mean recomputed)</source>
+        <translation>Incident baseline range, samples START..END inclusive (mean recomputed)</translation>
+    </message>
+    <message>
+        <source>Transmitted baseline range, as --baseline-inc</source>
+        <translation>Transmitted baseline range, as --baseline-inc</translation>
+    </message>
+    <message>
+        <source>write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)</source>
+        <translation>Write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>plot size in pixels, WxH (default 690x490)</source>
+        <translation>Plot size in pixels, WxH (default 690x490)</translation>
+    </message>
+    <message>
+        <source>--size takes WxH in pixels, for example 690x490</source>
+        <translation>--size takes WxH in pixels, for example 690x490</translation>
+    </message>
+    <message>
+        <source>--plot takes a curve kind from 3 to 12 and a file name</source>
+        <translation>--plot takes a curve kind from 3 to 12 and a file name</translation>
+    </message>
+    <message>
+        <source>--plot writes .png, .svg or .pdf files</source>
+        <translation>--plot writes .png, .svg or .pdf files</translation>
+    </message>
+</context>
+<context>
+    <name>velk::BarTable</name>
+    <message>
+        <source>钢杆</source>
+        <translation>Steel bar</translation>
+    </message>
+    <message>
+        <source>铝杆</source>
+        <translation>Aluminium bar</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CAboutDlg</name>
+    <message>
+        <source>关于 Velk</source>
+        <translation>About Velk</translation>
+    </message>
+    <message>
+        <source>Velk</source>
+        <translation>Velk</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CCalibration</name>
+    <message>
+        <source>入射波</source>
+        <translation>Incident wave</translation>
+    </message>
+    <message>
+        <source>start point</source>
+        <translation>Start point</translation>
+    </message>
+    <message>
+        <source>end point</source>
+        <translation>End point</translation>
+    </message>
+    <message>
+        <source>benchmark</source>
+        <translation>Baseline mean</translation>
+    </message>
+    <message>
+        <source>透射波</source>
+        <translation>Transmitted wave</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CCsParameter</name>
+    <message>
+        <source>标定的数字化高度(V)</source>
+        <translation>Calibrated digitised height (V)</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CCurveSelectDlg</name>
+    <message>
+        <source>曲线图像显示选择</source>
+        <translation>Curves</translation>
+    </message>
+    <message>
+        <source>原始数据波形</source>
+        <translation>Recorded waves</translation>
+    </message>
+    <message>
+        <source>处理后波形</source>
+        <translation>Processed waves</translation>
+    </message>
+    <message>
+        <source>工程应力曲线</source>
+        <translation>Engineering stress</translation>
+    </message>
+    <message>
+        <source>工程应变曲线</source>
+        <translation>Engineering strain</translation>
+    </message>
+    <message>
+        <source>工程应变率曲线</source>
+        <translation>Engineering strain rate</translation>
+    </message>
+    <message>
+        <source>真实应力曲线</source>
+        <translation>True stress</translation>
+    </message>
+    <message>
+        <source>真实应变曲线</source>
+        <translation>True strain</translation>
+    </message>
+    <message>
+        <source>真是应变率曲线</source>
+        <translation>True strain rate</translation>
+    </message>
+    <message>
+        <source>工程应力应变曲线</source>
+        <translation>Engineering stress-strain</translation>
+    </message>
+    <message>
+        <source>真实应力应变曲线</source>
+        <translation>True stress-strain</translation>
+    </message>
+    <message>
+        <source>原始曲线</source>
+        <translation>Unsmoothed curves</translation>
+    </message>
+    <message>
+        <source>光滑后曲线</source>
+        <translation>Smoothed curves</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CMainFrame</name>
+    <message>
+        <source>Velk</source>
+        <translation>Velk</translation>
+    </message>
+    <message>
+        <source>打开示波器波形文件
+打开波形文件</source>
+        <translation>Open the oscilloscope waveform files
+Open waveform files</translation>
+    </message>
+    <message>
+        <source>显示程序信息、版本号和版权
+关于</source>
+        <translation>Show program information, version and copyright
+About</translation>
+    </message>
+    <message>
+        <source>退出应用程序
+退出</source>
+        <translation>Quit the application
+Exit</translation>
+    </message>
+    <message>
+        <source>显示或隐藏工具栏
+显隐工具栏</source>
+        <translation>Show or hide the toolbar
+Toggle toolbar</translation>
+    </message>
+    <message>
+        <source>显示或隐藏状态栏
+显隐状态栏</source>
+        <translation>Show or hide the status bar
+Toggle status bar</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>打开示波器文件(&amp;T)...</source>
+        <translation>Open &amp;Tektronix Files...</translation>
+    </message>
+    <message>
+        <source>recent file</source>
+        <translation>Recent file</translation>
+    </message>
+    <message>
+        <source>推出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>查看(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>工具栏(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>状态栏(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>状态栏</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>关于Velk(&amp;A)...</source>
+        <translation>&amp;About Velk...</translation>
+    </message>
+    <message>
+        <source>打开Tek文件(&amp;T)...</source>
+        <translation>Open &amp;Tektronix Files...</translation>
+    </message>
+    <message>
+        <source>保存工程曲线(.DT3)</source>
+        <translation>Save Engineering Curves (.DT3)</translation>
+    </message>
+    <message>
+        <source>工程应变,工程应力,工程应变率</source>
+        <translation>Engineering strain, engineering stress, engineering strain rate</translation>
+    </message>
+    <message>
+        <source>保存真实曲线(.DT4)</source>
+        <translation>Save True Curves (.DT4)</translation>
+    </message>
+    <message>
+        <source>保存真实应变,应力,应变率</source>
+        <translation>Save true strain, stress and strain rate</translation>
+    </message>
+    <message>
+        <source>Export plot...</source>
+        <translation>Export Plot...</translation>
+    </message>
+    <message>
+        <source>将当前图像保存为 PNG、SVG 或 PDF 文件
+Export plot</source>
+        <translation>Save the current plot as a PNG, SVG or PDF file
+Export plot</translation>
+    </message>
+    <message>
+        <source>打开参数文件...</source>
+        <translation>Open Parameter File...</translation>
+    </message>
+    <message>
+        <source>打开参数文件
+打开参数文件</source>
+        <translation>Open a parameter file
+Open parameter file</translation>
+    </message>
+    <message>
+        <source>保存参数文件(&amp;R)...</source>
+        <translation>Save Pa&amp;rameter File...</translation>
+    </message>
+    <message>
+        <source>保存参数文件
+保存参数文件</source>
+        <translation>Save the parameter file
+Save parameter file</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>关闭活动文档
+关闭</source>
+        <translation>Close the active document
+Close</translation>
+    </message>
+    <message>
+        <source>最近文件</source>
+        <translation>Recent file</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>压杆(&amp;P)</source>
+        <translation>&amp;Bars and Specimen</translation>
+    </message>
+    <message>
+        <source>显示主程序处理对话框
+主对话框</source>
+        <translation>Show the setup dialog (bars, specimen, sampling)
+Setup dialog</translation>
+    </message>
+    <message>
+        <source>图像(&amp;G)</source>
+        <translation>&amp;Curves</translation>
+    </message>
+    <message>
+        <source>显示图象对话框
+图象对话框</source>
+        <translation>Show the curve chooser
+Curve chooser</translation>
+    </message>
+    <message>
+        <source>参数(&amp;O)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>结果计算(&amp;C)...</source>
+        <translation>&amp;Wave Windows and Baselines...</translation>
+    </message>
+    <message>
+        <source>调整与计算相关的数值
+计算设定</source>
+        <translation>Adjust the values the computation uses
+Computation settings</translation>
+    </message>
+    <message>
+        <source>桥/应变仪/应变片参数(&amp;P)...</source>
+        <translation>&amp;Bridge / Amplifier / Gauge Parameters...</translation>
+    </message>
+    <message>
+        <source>设置入射、透射波桥臂/桥压/应变仪增益/应变片灵敏度系数</source>
+        <translation>Set the bridge arms, bridge voltage, amplifier gain and gauge factor of the incident and transmission bars</translation>
+    </message>
+    <message>
+        <source>图像(&amp;G)...</source>
+        <translation>&amp;Graph...</translation>
+    </message>
+    <message>
+        <source>调整与图形相关的数值</source>
+        <translation>Adjust the axes of the plot</translation>
+    </message>
+    <message>
+        <source>recapitulation(&amp;E)...</source>
+        <translation>R&amp;ecapitulation...</translation>
+    </message>
+    <message>
+        <source>窗口(&amp;W)</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>cascade(&amp;C)</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>以互相重叠的方式排列窗口
+层叠窗口</source>
+        <translation>Arrange the windows so they overlap
+Cascade windows</translation>
+    </message>
+    <message>
+        <source>tile(&amp;T)</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source>以互不重叠的方式排列窗口
+平铺窗口</source>
+        <translation>Arrange the windows side by side
+Tile windows</translation>
+    </message>
+    <message>
+        <source>arrang icon(&amp;A)</source>
+        <translation>&amp;Arrange Icons</translation>
+    </message>
+    <message>
+        <source>在窗口底部排列图标
+排列图标</source>
+        <translation>Arrange the icons at the bottom of the window
+Arrange icons</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>关于 Velk(&amp;A)...</source>
+        <translation>&amp;About Velk...</translation>
+    </message>
+    <message>
+        <source>打开该文档</source>
+        <translation>Open this document</translation>
+    </message>
+    <message>
+        <source>工具栏</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>工程应变,工程应力,工程应变率
+保存工程曲线(.DT3)</source>
+        <translation>Engineering strain, engineering stress, engineering strain rate
+Save engineering curves (.DT3)</translation>
+    </message>
+    <message>
+        <source>将原始波形按基线重新排列
+计算</source>
+        <translation>Rearrange the recorded waves on their baselines and compute
+Calculate</translation>
+    </message>
+    <message>
+        <source>参数更新后再次计算
+重新计算</source>
+        <translation>Compute again after changing parameters
+Recompute</translation>
+    </message>
+    <message>
+        <source>计算平均应变率
+平均应变率</source>
+        <translation>Compute the average strain rate
+Average strain rate</translation>
+    </message>
+    <message>
+        <source>确定判断基线高度的范围
+基线</source>
+        <translation>Set the range the baseline is measured over
+Baseline</translation>
+    </message>
+    <message>
+        <source>光滑曲线
+ 光滑</source>
+        <translation>Smooth the curves
+Smooth</translation>
+    </message>
+    <message>
+        <source>将指定点后的曲线切除
+切除曲线</source>
+        <translation>Cut the curves after the picked point
+Cut curves</translation>
+    </message>
+    <message>
+        <source>检查曲线
+检查</source>
+        <translation>Read values off the curve
+Check</translation>
+    </message>
+    <message>
+        <source>将曲线起始段拉直
+拉直曲线</source>
+        <translation>Straighten the foot of the curve
+Straighten curve</translation>
+    </message>
+    <message>
+        <source>woring</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>coordinate</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>大写</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>滚动</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CMethodDlg</name>
+    <message>
+        <source>数据计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>方法1</source>
+        <translation>Method 1</translation>
+    </message>
+    <message>
+        <source>手动拾取点</source>
+        <translation>Pick points by hand</translation>
+    </message>
+    <message>
+        <source>方法2</source>
+        <translation>Method 2</translation>
+    </message>
+    <message>
+        <source>自动对齐三波波峰</source>
+        <translation>Align the three pulse peaks automatically</translation>
+    </message>
+    <message>
+        <source>方法3</source>
+        <translation>Method 3</translation>
+    </message>
+    <message>
+        <source>手动输入三波起点及终点</source>
+        <translation>Type the start and end of the three windows</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CNjParameter</name>
+    <message>
+        <source>标定的数字化高度(点)</source>
+        <translation>Calibrated digitised height (counts)</translation>
+    </message>
+</context>
+<context>
+    <name>velk::COpenWaveDlg</name>
+    <message>
+        <source>开始点：</source>
+        <translation>Start point:</translation>
+    </message>
+    <message>
+        <source>打开波形文件</source>
+        <translation>Open waveform files</translation>
+    </message>
+    <message>
+        <source>入射波</source>
+        <translation>Incident wave</translation>
+    </message>
+    <message>
+        <source>透射波</source>
+        <translation>Transmitted wave</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>open TEKTRONIX files</source>
+        <translation>Open Tektronix files</translation>
+    </message>
+    <message>
+        <source>open CS20000</source>
+        <translation>Open CS20000 files</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CParameter</name>
+    <message>
+        <source>1v=</source>
+        <translation>1 V =</translation>
+    </message>
+    <message>
+        <source>(με)</source>
+        <translation>(µε)</translation>
+    </message>
+    <message>
+        <source>有效桥臂</source>
+        <translation>Active bridge arms</translation>
+    </message>
+    <message>
+        <source>应变片灵敏度系数</source>
+        <translation>Gauge factor</translation>
+    </message>
+    <message>
+        <source>桥压(v)</source>
+        <translation>Bridge voltage (V)</translation>
+    </message>
+    <message>
+        <source>应变仪增益(×)</source>
+        <translation>Amplifier gain (×)</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CRecapDlg</name>
+    <message>
+        <source>recapitulation</source>
+        <translation>Recapitulation</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>C:</source>
+        <translation>C:</translation>
+    </message>
+    <message>
+        <source>E:</source>
+        <translation>E:</translation>
+    </message>
+    <message>
+        <source>A:</source>
+        <translation>A:</translation>
+    </message>
+    <message>
+        <source>original sample size</source>
+        <translation>Specimen as made</translation>
+    </message>
+    <message>
+        <source>D0(mm):</source>
+        <translation>D0(mm):</translation>
+    </message>
+    <message>
+        <source>L0(mm):</source>
+        <translation>L0(mm):</translation>
+    </message>
+    <message>
+        <source>impact sample size</source>
+        <translation>Specimen after impact</translation>
+    </message>
+    <message>
+        <source>D(mm):</source>
+        <translation>D(mm):</translation>
+    </message>
+    <message>
+        <source>L(mm):</source>
+        <translation>L(mm):</translation>
+    </message>
+    <message>
+        <source>incident para</source>
+        <translation>Incident bar bridge</translation>
+    </message>
+    <message>
+        <source>H1:</source>
+        <translation>H1:</translation>
+    </message>
+    <message>
+        <source>RG1:</source>
+        <translation>RG1:</translation>
+    </message>
+    <message>
+        <source>RK1:</source>
+        <translation>RK1:</translation>
+    </message>
+    <message>
+        <source>K1:</source>
+        <translation>K1:</translation>
+    </message>
+    <message>
+        <source>F1:</source>
+        <translation>F1:</translation>
+    </message>
+    <message>
+        <source>transmission para</source>
+        <translation>Transmission bar bridge</translation>
+    </message>
+    <message>
+        <source>H2:</source>
+        <translation>H2:</translation>
+    </message>
+    <message>
+        <source>RG2:</source>
+        <translation>RG2:</translation>
+    </message>
+    <message>
+        <source>RK2:</source>
+        <translation>RK2:</translation>
+    </message>
+    <message>
+        <source>K2:</source>
+        <translation>K2:</translation>
+    </message>
+    <message>
+        <source>F2:</source>
+        <translation>F2:</translation>
+    </message>
+    <message>
+        <source>strike bar</source>
+        <translation>Striker</translation>
+    </message>
+    <message>
+        <source>time(ms):</source>
+        <translation>time(ms):</translation>
+    </message>
+    <message>
+        <source>length(mm):</source>
+        <translation>Length (mm):</translation>
+    </message>
+    <message>
+        <source>velocity(m/s):</source>
+        <translation>Velocity (m/s):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CScale</name>
+    <message>
+        <source>X axis</source>
+        <translation>X axis</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Y axis</source>
+        <translation>Y axis</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CSmoothDlg</name>
+    <message>
+        <source>曲线光滑</source>
+        <translation>Curve smoothing</translation>
+    </message>
+    <message>
+        <source>波形总点数</source>
+        <translation>Total points of the waves</translation>
+    </message>
+    <message>
+        <source>光滑点数 (&gt;=3) ...3,4,5,10...</source>
+        <translation>Smoothing points (&gt;=3) ...3,4,5,10...</translation>
+    </message>
+    <message>
+        <source>光滑</source>
+        <translation>Smooth</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CStaticCalibrationPage</name>
+    <message>
+        <source>桥式电压(V)</source>
+        <translation>Bridge voltage (V)</translation>
+    </message>
+    <message>
+        <source>电压-应变转化系数(με)</source>
+        <translation>Volts-to-strain factor (µε)</translation>
+    </message>
+    <message>
+        <source>静标定应变值(με)</source>
+        <translation>Static calibration strain (µε)</translation>
+    </message>
+    <message>
+        <source>应变片灵敏系数</source>
+        <translation>Gauge factor</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CTestSetupDlg</name>
+    <message>
+        <source>数采/压杆/试样参数</source>
+        <translation>Recording, Bars and Specimen</translation>
+    </message>
+    <message>
+        <source>入射波</source>
+        <translation>Incident wave</translation>
+    </message>
+    <message>
+        <source>透射波</source>
+        <translation>Transmitted wave</translation>
+    </message>
+    <message>
+        <source>全部波</source>
+        <translation>All waves</translation>
+    </message>
+    <message>
+        <source>(两波法)入射波&amp;透射波</source>
+        <translation>(two-wave) incident &amp; transmitted</translation>
+    </message>
+    <message>
+        <source>(两波法)入射波&amp;反射波</source>
+        <translation>(two-wave) incident &amp; reflected</translation>
+    </message>
+    <message>
+        <source>(两波法)反射波&amp;透射波</source>
+        <translation>(two-wave) reflected &amp; transmitted</translation>
+    </message>
+    <message>
+        <source>(3波法)3 waves（normal）</source>
+        <translation>(three-wave) 3 waves (normal)</translation>
+    </message>
+    <message>
+        <source>3 waves（foam）</source>
+        <translation>(three-wave) 3 waves (foam)</translation>
+    </message>
+    <message>
+        <source>压杆材质</source>
+        <translation>Bar material</translation>
+    </message>
+    <message>
+        <source>压杆直径(mm)</source>
+        <translation>Bar diameter (mm)</translation>
+    </message>
+    <message>
+        <source>计算模型</source>
+        <translation>Compute model</translation>
+    </message>
+    <message>
+        <source>试样直径(mm):</source>
+        <translation>Specimen diameter (mm):</translation>
+    </message>
+    <message>
+        <source>试样厚度(mm):</source>
+        <translation>Specimen thickness (mm):</translation>
+    </message>
+    <message>
+        <source>试样中应力波速(m/s):</source>
+        <translation>Wave speed in specimen (m/s):</translation>
+    </message>
+    <message>
+        <source>wave velocity in Matrix (m/s):</source>
+        <translation>Wave speed in matrix (m/s):</translation>
+    </message>
+    <message>
+        <source>子弹速度(m/s):</source>
+        <translation>Striker velocity (m/s):</translation>
+    </message>
+    <message>
+        <source>数采采样频率(MHz):</source>
+        <translation>Sampling frequency (MHz):</translation>
+    </message>
+    <message>
+        <source>采样频率必须大于0：计算仍使用 %1 MHz。</source>
+        <translation>The sampling frequency must be above 0: the computation still uses %1 MHz.</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CVelkView</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>The printer could not be started.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export plot</source>
+        <translation>Export plot</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CWavePos</name>
+    <message>
+        <source>入射波</source>
+        <translation>Incident wave</translation>
+    </message>
+    <message>
+        <source>起点</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>终点</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>反射波</source>
+        <translation>Reflected wave</translation>
+    </message>
+    <message>
+        <source>透射波</source>
+        <translation>Transmitted wave</translation>
+    </message>
+</context>
+<context>
+    <name>velk::DataExchange</name>
+    <message>
+        <source>Velk</source>
+        <translation>Velk</translation>
+    </message>
+    <message>
+        <source>请键入一个整数。</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+    <message>
+        <source>请键入一个数。</source>
+        <translation>Please enter a number.</translation>
+    </message>
+</context>
+<context>
+    <name>velk::PlotExport</name>
+    <message>
+        <source>The plot could not be written to %1.</source>
+        <translation>The plot could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>The picture size %1 x %2 is not usable.</source>
+        <translation>The picture size %1 x %2 is not usable.</translation>
+    </message>
+    <message>
+        <source>%1: the plot can be written as .png, .svg or .pdf only.</source>
+        <translation>%1: the plot can be written as .png, .svg or .pdf only.</translation>
+    </message>
+</context>
+<context>
+    <name>velk::PlotRenderer</name>
+    <message>
+        <source>零点基线计算区域: 开始点:%1  结束点:%2  基线平均值:%3  </source>
+        <translation>Baseline range: start %1  end %2  baseline mean %3  </translation>
+    </message>
+</context>
+<context>
+    <name>velk::PropertySheet</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velk::Sheet</name>
+    <message>
+        <source>南京参数</source>
+        <translation>Static calibration</translation>
+    </message>
+    <message>
+        <source>incident wave</source>
+        <translation>Incident bar</translation>
+    </message>
+    <message>
+        <source>transimission wave</source>
+        <translation>Transmission bar</translation>
+    </message>
+    <message>
+        <source>CS20000 parameter</source>
+        <translation>CS20000 calibration</translation>
+    </message>
+    <message>
+        <source>transmission wave</source>
+        <translation>Transmission bar</translation>
+    </message>
+    <message>
+        <source>graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>coordinate</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>calculate</source>
+        <translation>Wave windows and baselines</translation>
+    </message>
+    <message>
+        <source>三波起终点</source>
+        <translation>Wave windows</translation>
+    </message>
+    <message>
+        <source>calibrate</source>
+        <translation>Baselines</translation>
+    </message>
+    <message>
+        <source>parameter</source>
+        <translation>Bridge parameters</translation>
+    </message>
+    <message>
+        <source>入射波应变参数设定</source>
+        <translation>Incident bar bridge</translation>
+    </message>
+    <message>
+        <source>透射波应变参数设定</source>
+        <translation>Transmission bar bridge</translation>
+    </message>
+</context>
+</TS>
