@@ -37,10 +37,10 @@ struct RecordingChannel {
 struct DelimitedLayout {
   char delimiter = ',';
   char decimalMark = '.';
-  int headerRows = 0;     // rows skipped before the first data row
-  int timeColumn = -1;    // column of the time or sample index, -1 when there is none
+  int headerRows = 0;   // rows skipped before the first data row
+  int timeColumn = -1;  // column of the time or sample index, -1 when there is none
   bool timeIsIndex = false;
-  double timeUnitS = 1;   // seconds per time-column unit
+  double timeUnitS = 1;  // seconds per time-column unit
 };
 
 struct Recording {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "record/bar_table.h"
 #include "record/large_buffer.h"
 
 namespace velk {
@@ -33,6 +32,10 @@ CVelkDoc::CVelkDoc(Workspace& ws) : m_ws(ws) {
   m_setup.computeModel = 0;
   m_setup.barDiameterIndex = 0;
   m_setup.matrixWaveSpeedMs = 0.0f;
+  m_setup.trBarDiffers = false;
+  m_setup.trBarMaterialIndex = 0;
+  m_setup.trBarDiameterIndex = 0;
+  m_resultLimit = ws.resultLimit;
   m_shownWaves = 1;
 }
 
@@ -54,18 +57,44 @@ void CVelkDoc::ComputeBaselineMeans() {
   m_trBaseMean = MeanOver(m_rawTr, m_trBaseStart, m_trBaseEnd);
 }
 
+namespace {
+// Sets one bar's values from its library rows; an index outside a list leaves the values.
+void ApplyBarRows(const BarLibrary& lib, int material, int diameter, float& waveSpeedMs,
+                  float& modulusMpa, float& poisson, double& areaMm2, double& diameterMm) {
+  const auto& materials = lib.Materials();
+  if (material >= 0 && material < static_cast<int>(materials.size())) {
+    waveSpeedMs = static_cast<float>(materials[material].waveSpeedMs);
+    modulusMpa = static_cast<float>(materials[material].modulusMpa);
+    poisson = static_cast<float>(materials[material].poisson);
+  }
+  const auto& diameters = lib.Diameters();
+  if (diameter >= 0 && diameter < static_cast<int>(diameters.size())) {
+    areaMm2 = diameters[diameter].areaMm2;
+    diameterMm = diameters[diameter].diameterMm;
+  }
+}
+}  // namespace
+
 void CVelkDoc::SetBarProperties() {
   TestParameters& p = m_ws.params;
   p.barMaterialIndex = m_setup.barMaterialIndex;
   p.barDiameterIndex = m_setup.barDiameterIndex;
-  const auto materials = BarMaterials();
-  if (p.barMaterialIndex >= 0 && p.barMaterialIndex < static_cast<int>(materials.size())) {
-    p.barWaveSpeedMs = materials[p.barMaterialIndex].waveSpeedMs;
-    p.barModulusMpa = materials[p.barMaterialIndex].modulusMpa;
-  }
-  const auto diameters = BarDiameters();
-  if (p.barDiameterIndex >= 0 && p.barDiameterIndex < static_cast<int>(diameters.size())) {
-    p.barAreaMm2 = diameters[p.barDiameterIndex].areaMm2;
+  ApplyBarRows(m_ws.bars, p.barMaterialIndex, p.barDiameterIndex, p.barWaveSpeedMs, p.barModulusMpa,
+               p.barPoisson, p.barAreaMm2, p.barDiameterMm);
+  p.trBarDiffers = m_setup.trBarDiffers;
+  if (p.trBarDiffers) {
+    p.trBarMaterialIndex = m_setup.trBarMaterialIndex;
+    p.trBarDiameterIndex = m_setup.trBarDiameterIndex;
+    ApplyBarRows(m_ws.bars, p.trBarMaterialIndex, p.trBarDiameterIndex, p.trBarWaveSpeedMs,
+                 p.trBarModulusMpa, p.trBarPoisson, p.trBarAreaMm2, p.trBarDiameterMm);
+  } else {
+    p.trBarMaterialIndex = p.barMaterialIndex;
+    p.trBarDiameterIndex = p.barDiameterIndex;
+    p.trBarWaveSpeedMs = p.barWaveSpeedMs;
+    p.trBarModulusMpa = p.barModulusMpa;
+    p.trBarPoisson = p.barPoisson;
+    p.trBarAreaMm2 = p.barAreaMm2;
+    p.trBarDiameterMm = p.barDiameterMm;
   }
 }
 
@@ -79,6 +108,9 @@ void CVelkDoc::LoadParametersIntoSetup() {
   m_setup.matrixWaveSpeedMs = p.matrixWaveSpeedMs;
   m_setup.barDiameterIndex = p.barDiameterIndex;
   m_setup.barMaterialIndex = p.barMaterialIndex;
+  m_setup.trBarDiffers = p.trBarDiffers;
+  m_setup.trBarMaterialIndex = p.trBarMaterialIndex;
+  m_setup.trBarDiameterIndex = p.trBarDiameterIndex;
   if (m_observer.setupFieldsLoaded) m_observer.setupFieldsLoaded();
 }
 
