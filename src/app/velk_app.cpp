@@ -152,7 +152,7 @@ void CVelkApp::DocumentsChanged() {
 
 bool CVelkApp::LoadParaDoc(const QString& path) {
   auto doc = std::make_unique<CParaDoc>();
-  if (!LoadParameterFile(path.toStdString(), m_ws.params).Report(*m_interaction)) return false;
+  if (!LoadParameterFile(path.toStdString(), m_ws).Report(*m_interaction)) return false;
   doc->pathName = path;
   m_paraDocs.push_back(std::move(doc));
   return true;
@@ -324,7 +324,7 @@ bool CVelkApp::SaveParameterFile() {
     }
     path = *chosen;
   }
-  const bool ok = StoreParameterFile(path, m_ws.params).Report(*m_interaction);
+  const bool ok = StoreParameterFile(path, m_ws).Report(*m_interaction);
   CloseAllParaDocs();
   return ok;
 }

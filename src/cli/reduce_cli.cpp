@@ -33,6 +33,11 @@ int BatchInteraction::PickPoint(CVelkDoc& doc) {
 
 std::string CheckOptions(const ReduceOptions& o) {
   if (o.InputCount() != 1) return "name exactly one input: --tek, --cs, --record or --demo";
+  for (const std::vector<double>* b : {&o.bar, &o.transmissionBar}) {
+    if (b->size() == 4 && !((*b)[3] >= 0.0 && (*b)[3] < 0.5)) {
+      return "a bar's Poisson's ratio must lie from 0 up to 0.5";
+    }
+  }
   if (!o.start.empty() && o.tek.empty() && o.cs.empty()) {
     return "--start applies to --tek and --cs only";
   }
@@ -61,6 +66,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   AddParameterOptions(app, o);
   AddComputeOptions(app, o);
   AddOutputOptions(app, o);
+  AddBarOptions(app, o);
   AddPlotOptions(app, o.plot);
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -80,6 +86,16 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
 
   ReduceSession s;
+  if (const std::string problem = ResolveBars(o, s); !problem.empty()) {
+    err << "velk-reduce: " << problem << "\n"
+        << "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.\n";
+    return kExitUsage;
+  }
+  if (o.listBars) {
+    PrintMessages(s, err);
+    out << ListBars(s.ws.bars);
+    return kExitDone;
+  }
   int status = OpenInput(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);

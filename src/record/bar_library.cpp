@@ -184,23 +184,6 @@ FileResult BarLibrary::RemoveDiameter(int index) {
 int BarLibrary::FindMaterial(std::string_view name) const { return FindByName(m_materials, name); }
 int BarLibrary::FindDiameter(std::string_view name) const { return FindByName(m_diameters, name); }
 
-int BarLibrary::MatchMaterial(float waveSpeedMs, float modulusMpa) const {
-  for (std::size_t i = 0; i < m_materials.size(); ++i) {
-    if (static_cast<float>(m_materials[i].waveSpeedMs) == waveSpeedMs &&
-        static_cast<float>(m_materials[i].modulusMpa) == modulusMpa) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
-int BarLibrary::MatchDiameter(float areaMm2) const {
-  for (std::size_t i = 0; i < m_diameters.size(); ++i) {
-    if (static_cast<float>(m_diameters[i].areaMm2) == areaMm2) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 int BarLibrary::AddSessionMaterial(const std::string& baseName, double waveSpeedMs,
                                    double modulusMpa, double poisson) {
   m_materials.push_back({UniqueName(m_materials, baseName), waveSpeedMs, modulusMpa, poisson,

@@ -58,10 +58,6 @@ class BarLibrary {
   // Row index by name, -1 when none.
   int FindMaterial(std::string_view name) const;
   int FindDiameter(std::string_view name) const;
-  // Row whose values equal the given ones at single precision (how a parameter file holds
-  // them), -1 when none; the first such row when several do.
-  int MatchMaterial(float waveSpeedMs, float modulusMpa) const;
-  int MatchDiameter(float areaMm2) const;
   // Adds a session row named after baseName (made unique with " (2)", " (3)"...) and returns its
   // index. Session rows are never written to the library file.
   int AddSessionMaterial(const std::string& baseName, double waveSpeedMs, double modulusMpa,

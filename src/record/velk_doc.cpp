@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "record/bar_values.h"
 #include "record/large_buffer.h"
 
 namespace velk {
@@ -57,45 +58,16 @@ void CVelkDoc::ComputeBaselineMeans() {
   m_trBaseMean = MeanOver(m_rawTr, m_trBaseStart, m_trBaseEnd);
 }
 
-namespace {
-// Sets one bar's values from its library rows; an index outside a list leaves the values.
-void ApplyBarRows(const BarLibrary& lib, int material, int diameter, float& waveSpeedMs,
-                  float& modulusMpa, float& poisson, double& areaMm2, double& diameterMm) {
-  const auto& materials = lib.Materials();
-  if (material >= 0 && material < static_cast<int>(materials.size())) {
-    waveSpeedMs = static_cast<float>(materials[material].waveSpeedMs);
-    modulusMpa = static_cast<float>(materials[material].modulusMpa);
-    poisson = static_cast<float>(materials[material].poisson);
-  }
-  const auto& diameters = lib.Diameters();
-  if (diameter >= 0 && diameter < static_cast<int>(diameters.size())) {
-    areaMm2 = diameters[diameter].areaMm2;
-    diameterMm = diameters[diameter].diameterMm;
-  }
-}
-}  // namespace
-
 void CVelkDoc::SetBarProperties() {
   TestParameters& p = m_ws.params;
   p.barMaterialIndex = m_setup.barMaterialIndex;
   p.barDiameterIndex = m_setup.barDiameterIndex;
-  ApplyBarRows(m_ws.bars, p.barMaterialIndex, p.barDiameterIndex, p.barWaveSpeedMs, p.barModulusMpa,
-               p.barPoisson, p.barAreaMm2, p.barDiameterMm);
   p.trBarDiffers = m_setup.trBarDiffers;
   if (p.trBarDiffers) {
     p.trBarMaterialIndex = m_setup.trBarMaterialIndex;
     p.trBarDiameterIndex = m_setup.trBarDiameterIndex;
-    ApplyBarRows(m_ws.bars, p.trBarMaterialIndex, p.trBarDiameterIndex, p.trBarWaveSpeedMs,
-                 p.trBarModulusMpa, p.trBarPoisson, p.trBarAreaMm2, p.trBarDiameterMm);
-  } else {
-    p.trBarMaterialIndex = p.barMaterialIndex;
-    p.trBarDiameterIndex = p.barDiameterIndex;
-    p.trBarWaveSpeedMs = p.barWaveSpeedMs;
-    p.trBarModulusMpa = p.barModulusMpa;
-    p.trBarPoisson = p.barPoisson;
-    p.trBarAreaMm2 = p.barAreaMm2;
-    p.trBarDiameterMm = p.barDiameterMm;
   }
+  ApplyBarRows(p, m_ws.bars);
 }
 
 void CVelkDoc::LoadParametersIntoSetup() {
