@@ -26,6 +26,7 @@ void OnOpenCs20000(CommandContext& ctx) { ctx.app.OnOpenCs20000(); }
 void OnOpenRecord(CommandContext& ctx) { ctx.app.OnOpenRecord(); }
 void OnRecentFile(CommandContext& ctx) { ctx.app.OnRecentFile(ctx.id); }
 void OnOpenParameterFile(CommandContext& ctx) { ctx.app.OnOpenParameterFile(); }
+void OnBarLibrary(CommandContext& ctx) { ctx.app.OnBarLibrary(); }
 void OnSaveParameterFile(CommandContext& ctx) { ctx.app.OnSaveParameterFile(); }
 void OnAppAbout(CommandContext& ctx) { ctx.app.OnAppAbout(); }
 

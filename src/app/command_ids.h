@@ -53,6 +53,8 @@ inline constexpr int kSaveEngineering = 32828;
 inline constexpr int kSaveTrue = 32829;
 // Added for the export of the plot as PNG, SVG or PDF; no historical number exists for it.
 inline constexpr int kExportPlot = 32840;
+// The bar-library dialog; added with the bar library, no historical number.
+inline constexpr int kBarLibrary = 32841;
 inline constexpr int kUnused1 = 32834;  // toolbar buttons with no handler: always disabled
 inline constexpr int kUnused2 = 32835;
 inline constexpr int kUnused3 = 32836;
