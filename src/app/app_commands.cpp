@@ -27,6 +27,7 @@ void OnOpenRecord(CommandContext& ctx) { ctx.app.OnOpenRecord(); }
 void OnOpenRecordingFile(CommandContext& ctx) { ctx.app.OnOpenRecordingFile(); }
 void OnRecentFile(CommandContext& ctx) { ctx.app.OnRecentFile(ctx.id); }
 void OnOpenParameterFile(CommandContext& ctx) { ctx.app.OnOpenParameterFile(); }
+void OnBarLibrary(CommandContext& ctx) { ctx.app.OnBarLibrary(); }
 void OnSaveParameterFile(CommandContext& ctx) { ctx.app.OnSaveParameterFile(); }
 void OnAppAbout(CommandContext& ctx) { ctx.app.OnAppAbout(); }
 

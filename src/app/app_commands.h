@@ -15,6 +15,7 @@ void OnOpenRecord(CommandContext& ctx);
 void OnRecentFile(CommandContext& ctx);
 void UpdateRecentFile(CommandContext& ctx, CommandUpdate& u);
 void OnOpenParameterFile(CommandContext& ctx);
+void OnBarLibrary(CommandContext& ctx);
 void OnSaveParameterFile(CommandContext& ctx);
 void OnAppAbout(CommandContext& ctx);
 

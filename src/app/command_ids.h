@@ -55,6 +55,8 @@ inline constexpr int kSaveTrue = 32829;
 inline constexpr int kExportPlot = 32840;
 // Added for opening instrument recordings (ISF, Tektronix CSV, LeCroy TRC, delimited text).
 inline constexpr int kOpenRecordingFile = 32841;
+// The bar-library dialog; added with the bar library, no historical number.
+inline constexpr int kBarLibrary = 32842;
 inline constexpr int kUnused1 = 32834;  // toolbar buttons with no handler: always disabled
 inline constexpr int kUnused2 = 32835;
 inline constexpr int kUnused3 = 32836;

@@ -31,6 +31,7 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kOpenParameterFile, O::Application, OnOpenParameterFile, nullptr, false},
     {cmd::kSaveParameterFile, O::Application, OnSaveParameterFile, nullptr, false},
     {cmd::kAbout, O::Application, OnAppAbout, nullptr, false},
+    {cmd::kBarLibrary, O::Application, OnBarLibrary, nullptr, false},
 
     // Test record.
     {cmd::kSave, O::Record, OnFileSave, nullptr, false},

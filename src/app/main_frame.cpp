@@ -177,6 +177,7 @@ void CMainFrame::BuildMenus() {
        tr("设置入射、透射波桥臂/桥压/应变仪增益/应变片灵敏度系数"));
   item(params, cmd::kGraphSettings, tr("图像(&G)..."), tr("调整与图形相关的数值"));
   item(params, cmd::kRecapitulation, tr("recapitulation(&E)..."), QString());
+  item(params, cmd::kBarLibrary, tr("压杆库(&B)..."), tr("编辑压杆材料和直径列表\n压杆库"));
   QMenu* window = new QMenu(tr("窗口(&W)"), this);
   item(window, cmd::kCascade, tr("cascade(&C)"), tr("以互相重叠的方式排列窗口\n层叠窗口"));
   item(window, cmd::kTile, tr("tile(&T)"), tr("以互不重叠的方式排列窗口\n平铺窗口"));

@@ -17,6 +17,7 @@
 #include "app/para_doc.h"
 #include "app/qt_interaction.h"
 #include "app/record_document.h"
+#include "dialogs/bar_library_dlg.h"
 #include "plot/view/velk_view.h"
 #include "record/param_file.h"
 #include "record/reader.h"
@@ -30,6 +31,7 @@ namespace {
 const char* const kSettingsOrganization = "Local AppWizard-Generated Applications";
 const char* const kSettingsApplication = "Velk";
 const char* const kRecentGroup = "Recent File List";
+const char* const kResultLimitKey = "Settings/ResultLimit";
 
 std::vector<FileFilter> RecordFilters() {
   return {{QT_TRANSLATE_NOOP("velk", "Velk file (*.isf)"), "*.isf"},
@@ -61,12 +63,23 @@ CVelkApp::CVelkApp(Interaction* interaction) {
 
 CVelkApp::~CVelkApp() {
   m_closing = true;
+  if (m_ws.resultLimit != m_savedResultLimit) {
+    QSettings s{QLatin1String(kSettingsOrganization), QLatin1String(kSettingsApplication)};
+    s.setValue(QLatin1String(kResultLimitKey), m_ws.resultLimit);
+  }
   CloseAllRecords();
   CloseAllParaDocs();
   m_mainFrame.reset();
 }
 
 bool CVelkApp::InitInstance(const QStringList& args) {
+  {
+    QSettings s{QLatin1String(kSettingsOrganization), QLatin1String(kSettingsApplication)};
+    bool ok = false;
+    const int limit = s.value(QLatin1String(kResultLimitKey), 2000).toInt(&ok);
+    m_ws.resultLimit = m_savedResultLimit = ok && limit >= 0 ? limit : 2000;
+  }
+  m_ws.bars.Load(BarLibraryPath()).Report(*m_interaction);
   // No argument: the "new" command, which does nothing, so the program starts empty.
   if (args.isEmpty()) {
     OnFileNew();
@@ -158,7 +171,7 @@ void CVelkApp::DocumentsChanged() {
 
 bool CVelkApp::LoadParaDoc(const QString& path) {
   auto doc = std::make_unique<CParaDoc>();
-  if (!LoadParameterFile(path.toStdString(), m_ws.params).Report(*m_interaction)) return false;
+  if (!LoadParameterFile(path.toStdString(), m_ws).Report(*m_interaction)) return false;
   doc->pathName = path;
   m_paraDocs.push_back(std::move(doc));
   return true;
@@ -339,6 +352,12 @@ void CVelkApp::OnRecentFile(int id) {
 
 // ---------------------------------------------------------------- parameter files
 
+void CVelkApp::OnBarLibrary() {
+  std::vector<CVelkDoc*> docs;
+  for (const auto& r : m_records) docs.push_back(&r->doc());
+  RunBarLibraryDialog(m_ws, docs, m_mainFrame.get());
+}
+
 void CVelkApp::OnOpenParameterFile() {
   RecordDocument* record = FindOpenRecord();
   if (!record) {
@@ -375,7 +394,7 @@ bool CVelkApp::SaveParameterFile() {
     }
     path = *chosen;
   }
-  const bool ok = StoreParameterFile(path, m_ws.params).Report(*m_interaction);
+  const bool ok = StoreParameterFile(path, m_ws).Report(*m_interaction);
   CloseAllParaDocs();
   return ok;
 }

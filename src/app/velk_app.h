@@ -73,6 +73,8 @@ class CVelkApp : public QObject {
   bool OpenDroppedRecordings(const QStringList& paths);
   void OnRecentFile(int id);
   void OnOpenParameterFile();
+  // The bar-library dialog over the program's library; the open tests follow their rows.
+  void OnBarLibrary();
   void OnSaveParameterFile();
   // Saves the test parameters: beside the record without asking when the parameter file was found
   // there, otherwise where the operator says. Returns whether a file was written.
@@ -100,6 +102,7 @@ class CVelkApp : public QObject {
   bool LoadParaDoc(const QString& path);
 
   Workspace m_ws;
+  int m_savedResultLimit = 2000;  // the user setting as read at start
   std::unique_ptr<Interaction> m_ownedInteraction;
   Interaction* m_interaction = nullptr;
   std::vector<std::unique_ptr<RecordDocument>> m_records;

@@ -47,6 +47,11 @@ std::string CheckOptions(const ReduceOptions& o) {
                                "name exactly one input: --tek, --cs, --record, --demo or --inc "
                                "with --tr");
   }
+  for (const std::vector<double>* b : {&o.bar, &o.transmissionBar}) {
+    if (b->size() == 4 && !((*b)[3] >= 0.0 && (*b)[3] < 0.5)) {
+      return VELK_TRANSLATE_NOOP("velk", "a bar's Poisson's ratio must lie from 0 up to 0.5");
+    }
+  }
   if (!o.start.empty() && o.tek.empty() && o.cs.empty() && o.inc.empty()) {
     return VELK_TRANSLATE_NOOP("velk", "--start applies to --tek, --cs and --inc with --tr only");
   }
@@ -87,6 +92,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   AddParameterOptions(app, o);
   AddComputeOptions(app, o);
   AddOutputOptions(app, o);
+  AddBarOptions(app, o);
   AddPlotOptions(app, o.plot);
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -109,6 +115,16 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
 
   ReduceSession s;
+  if (const std::string problem = ResolveBars(o, s); !problem.empty()) {
+    err << "velk-reduce: " << problem << "\n"
+        << "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.\n";
+    return kExitUsage;
+  }
+  if (o.listBars) {
+    PrintMessages(s, err);
+    out << ListBars(s.ws.bars);
+    return kExitDone;
+  }
   int status = OpenInput(o, s);
   if (status == kExitDone && !o.wavesCsv.empty()) status = WriteWavesCsv(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);

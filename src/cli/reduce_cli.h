@@ -56,7 +56,16 @@ struct ReduceOptions {
   std::string params;  // a parameter file, loaded as the open-parameter-file command does
   std::optional<double> samplingMhz, specimenDiameterMm, specimenThicknessMm, specimenWaveSpeedMs,
       matrixWaveSpeedMs, strikerVelocityMs;
-  std::optional<int> barMaterial, barDiameter, model;
+  // A bar material or diameter: a built-in row's index (0, 1 / 0, 1, 2) or a library row's name.
+  std::optional<std::string> barMaterial, barDiameter;
+  std::optional<int> model;
+  // Custom bars: wave speed m/s, modulus MPa, diameter mm, Poisson's ratio (default 0.29).
+  std::vector<double> bar, transmissionBar;
+  std::optional<int> resultLimit;  // 0: the whole transmitted window
+  std::string barLibrary;          // the library file; empty: the user's
+  bool listBars = false;
+  // Library rows the names and custom bars resolved to (ResolveBars).
+  std::optional<int> barMaterialRow, barDiameterRow, trMaterialRow, trDiameterRow;
   std::optional<double> factorInc, factorTr;
   std::vector<double> bridgeInc, bridgeTr;   // arms, bridge voltage, gain, gauge factor
   std::vector<int> baselineInc, baselineTr;  // start, end
@@ -96,6 +105,7 @@ struct ReduceOptions {
 
   // How many inputs were named; exactly one is needed.
   int InputCount() const {
+    if (listBars) return 1;
     return static_cast<int>(!tek.empty()) + static_cast<int>(!cs.empty()) +
            static_cast<int>(!record.empty()) + static_cast<int>(demo) +
            static_cast<int>(!inc.empty() || !tr.empty());
@@ -139,6 +149,13 @@ int WriteWavesCsv(const ReduceOptions& o, ReduceSession& s);
 void AddParameterOptions(CLI::App& app, ReduceOptions& o);
 void AddComputeOptions(CLI::App& app, ReduceOptions& o);
 void AddOutputOptions(CLI::App& app, ReduceOptions& o);
+void AddBarOptions(CLI::App& app, ReduceOptions& o);
+// Loads the bar library into the session (a damaged file is reported and leaves the built-in
+// rows) and resolves --bar-material, --bar-diameter, --bar and --transmission-bar into rows of
+// it. A usage problem (a name on no list, a value out of range) as text; empty when none.
+std::string ResolveBars(ReduceOptions& o, ReduceSession& s);
+// The --list-bars text: every row of both lists.
+std::string ListBars(const BarLibrary& bars);
 // Puts the --smooth, --cut and --straighten values into o.tools in command-line order.
 void CollectCurveTools(const CLI::App& app, ReduceOptions& o);
 // Usage problems CLI11 cannot see (exactly one input, --start only with waveform files); an

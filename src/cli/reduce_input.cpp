@@ -73,7 +73,7 @@ int OpenRecordFile(const std::string& path, ReduceSession& s) {
   if (RecordFileReader(path).Read(*doc, s.ui) != kReadOk) return kExitFailed;
   s.doc = std::move(doc);
   if (const auto pat = FindParameterFileBeside(path)) {
-    if (!LoadParameterFile(*pat, s.ws.params).Report(s.ui)) return kExitFailed;
+    if (!LoadParameterFile(*pat, s.ws).Report(s.ui)) return kExitFailed;
     s.ws.Set(kParamFileFound | kBridgeParams);
     s.doc->LoadParametersIntoSetup();
   }
@@ -97,7 +97,7 @@ int OpenDemo(const ReduceOptions& o, ReduceSession& s) {
   }
   const int status = OpenWaveFiles({*folder + "/T1_inc.txt", *folder + "/T1_tr.txt"}, true, o, s);
   if (status != kExitDone) return status;
-  if (!LoadParameterFile(*folder + "/T1.PAT", s.ws.params).Report(s.ui)) return kExitFailed;
+  if (!LoadParameterFile(*folder + "/T1.PAT", s.ws).Report(s.ui)) return kExitFailed;
   s.doc->LoadParametersIntoSetup();
   s.ws.Clear(kParamFileFound);
   s.ws.Set(kHandPickedParams | kBridgeParams);

@@ -58,7 +58,7 @@ int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
     if (!WriteResultFile(*path, *s.doc, kind).Report(s.ui)) return kExitFailed;
   }
   if (!o.saveParams.empty()) {
-    if (!StoreParameterFile(o.saveParams, s.ws.params).Report(s.ui)) return kExitFailed;
+    if (!StoreParameterFile(o.saveParams, s.ws).Report(s.ui)) return kExitFailed;
   }
   return kExitDone;
 }
@@ -139,6 +139,12 @@ std::string SummaryJson(const ReduceSession& s) {
   j["bar"] = {{"wave_speed", static_cast<double>(p.barWaveSpeedMs)},
               {"modulus", static_cast<double>(p.barModulusMpa)},
               {"area", p.barAreaMm2}};
+  const bool twin = !p.trBarDiffers;
+  j["transmission_bar"] = {
+      {"wave_speed", static_cast<double>(twin ? p.barWaveSpeedMs : p.trBarWaveSpeedMs)},
+      {"modulus", static_cast<double>(twin ? p.barModulusMpa : p.trBarModulusMpa)},
+      {"area", twin ? p.barAreaMm2 : p.trBarAreaMm2}};
+  j["result_limit"] = d.m_resultLimit;
   std::string out;
   Dump(j, out);
   return out;

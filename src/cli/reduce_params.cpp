@@ -46,15 +46,17 @@ void AddParameterOptions(CLI::App& app, ReduceOptions& o) {
                  VELK_TRANSLATE_NOOP("velk", "Striker velocity, m/s"))
       ->type_name("MS")
       ->group(group);
-  app.add_option("--bar-material", o.barMaterial,
-                 VELK_TRANSLATE_NOOP("velk", "Bar material: 0 steel, 1 aluminium"))
-      ->check(CLI::Range(0, 1))
-      ->type_name("0|1")
+  app.add_option(
+         "--bar-material", o.barMaterial,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Bar material: 0 steel, 1 aluminium, or the name of a bar-library row"))
+      ->type_name("0|1|NAME")
       ->group(group);
-  app.add_option("--bar-diameter", o.barDiameter,
-                 VELK_TRANSLATE_NOOP("velk", "Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm"))
-      ->check(CLI::Range(0, 2))
-      ->type_name("0|1|2")
+  app.add_option(
+         "--bar-diameter", o.barDiameter,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm, or the name of a bar-library row"))
+      ->type_name("0|1|2|NAME")
       ->group(group);
   app.add_option(
          "--model", o.model,
@@ -139,7 +141,7 @@ int ApplyParameters(const ReduceOptions& o, ReduceSession& s) {
   TestParameters& p = s.ws.params;
   SetupFields& f = doc.m_setup;
   if (!o.params.empty()) {
-    if (!LoadParameterFile(o.params, p).Report(s.ui)) return kExitFailed;
+    if (!LoadParameterFile(o.params, s.ws).Report(s.ui)) return kExitFailed;
     doc.LoadParametersIntoSetup();
     s.ws.Clear(kParamFileFound);
     s.ws.Set(kHandPickedParams | kBridgeParams);
@@ -164,9 +166,17 @@ int ApplyParameters(const ReduceOptions& o, ReduceSession& s) {
   if (o.strikerVelocityMs) {
     f.strikerVelocityMs = p.strikerVelocityMs = static_cast<float>(*o.strikerVelocityMs);
   }
-  if (o.barMaterial) f.barMaterialIndex = *o.barMaterial;
-  if (o.barDiameter) f.barDiameterIndex = *o.barDiameter;
-  if (o.barMaterial || o.barDiameter) doc.SetBarProperties();
+  if (o.barMaterialRow) f.barMaterialIndex = *o.barMaterialRow;
+  if (o.barDiameterRow) f.barDiameterIndex = *o.barDiameterRow;
+  // --bar makes the two bars twins unless --transmission-bar says otherwise.
+  if (!o.bar.empty()) f.trBarDiffers = false;
+  if (o.trMaterialRow) {
+    f.trBarDiffers = true;
+    f.trBarMaterialIndex = *o.trMaterialRow;
+    f.trBarDiameterIndex = *o.trDiameterRow;
+  }
+  if (o.barMaterialRow || o.barDiameterRow || o.trMaterialRow) doc.SetBarProperties();
+  if (o.resultLimit) doc.m_resultLimit = s.ws.resultLimit = *o.resultLimit;
   if (o.model) f.computeModel = *o.model;
 
   if (o.factorInc) p.channel[kIncident].factor = *o.factorInc;

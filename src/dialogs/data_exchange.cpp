@@ -166,6 +166,15 @@ void DataExchange::ComboIndex(QComboBox* combo, int& value) {
   }
 }
 
+void DataExchange::Check(QAbstractButton* box, bool& value) {
+  if (m_failed) return;
+  if (m_save) {
+    value = box->isChecked();
+  } else {
+    box->setChecked(value);
+  }
+}
+
 void DataExchange::Fail(QLineEdit* edit, const char* message) {
   m_failed = true;
   ShowExchangeMessage(message, m_dialog);

@@ -57,6 +57,7 @@ class DataExchange {
   void Radio(const std::vector<QAbstractButton*>& group, int& value);
   // Selected list index, -1 for no selection.
   void ComboIndex(QComboBox* combo, int& value);
+  void Check(QAbstractButton* box, bool& value);
 
  private:
   template <typename T, typename Parse, typename Format>

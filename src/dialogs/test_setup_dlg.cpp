@@ -1,5 +1,6 @@
 #include "dialogs/test_setup_dlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -9,12 +10,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "dialogs/bar_library_dlg.h"
 #include "plot/core/view_model.h"
-#include "record/bar_table.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -52,20 +56,33 @@ CTestSetupDlg::CTestSetupDlg(CVelkDoc& doc, QWidget* parent) : QDialog(parent), 
     });
   }
 
-  // List texts come from the bar table, so a bar a lab adds there appears here.
+  // List texts come from the bar library (FillBarLists), so a bar a lab adds there appears here.
   m_material = MakeList(1003);
-  for (const BarMaterial& m : BarMaterials()) {
-    m_material->addItem(QCoreApplication::translate("velk::BarTable", m.name));
-  }
   m_diameter = MakeList(1004);
-  for (const BarDiameter& d : BarDiameters()) {
-    m_diameter->addItem(QCoreApplication::translate("velk::BarTable", d.name));
-  }
+  m_trMaterial = MakeList(1015);
+  m_trDiameter = MakeList(1016);
+  m_trDiffers = new QCheckBox(tr("透射杆不同"));
+  m_trDiffers->setObjectName("1017");
+  connect(m_trDiffers, &QCheckBox::toggled, this, [this] {
+    if (!Locked()) OnBarChanged();
+  });
+  m_libraryButton = new QPushButton(tr("压杆库..."));
+  m_libraryButton->setObjectName("barLibrary");
+  connect(m_libraryButton, &QPushButton::clicked, this, &CTestSetupDlg::OpenBarLibrary);
+  m_resultLimit = new QSpinBox;
+  m_resultLimit->setObjectName("resultLimit");
+  m_resultLimit->setRange(0, 100000000);
+  m_resultLimit->setSpecialValueText(tr("不限"));
+  connect(m_resultLimit, &QSpinBox::valueChanged, this, [this](int v) {
+    // A user setting, not a test parameter: the application keeps it for the next session.
+    m_doc.m_resultLimit = v;
+    m_doc.ws().resultLimit = v;
+  });
   m_model = MakeList(1014);
   m_model->addItems({tr("(两波法)入射波&透射波"), tr("(两波法)入射波&反射波"),
                      tr("(两波法)反射波&透射波"), tr("(3波法)3 waves（normal）"),
                      tr("3 waves（foam）")});
-  for (QComboBox* c : {m_material, m_diameter}) {
+  for (QComboBox* c : {m_material, m_diameter, m_trMaterial, m_trDiameter}) {
     connect(c, &QComboBox::currentIndexChanged, this, [this] {
       if (!Locked()) OnBarChanged();
     });
@@ -96,8 +113,14 @@ CTestSetupDlg::CTestSetupDlg(CVelkDoc& doc, QWidget* parent) : QDialog(parent), 
 
   auto* form = new QFormLayout;
   form->addRow(waves);
-  form->addRow(tr("压杆材质"), m_material);
+  auto* materialRow = new QHBoxLayout;
+  materialRow->addWidget(m_material, 1);
+  materialRow->addWidget(m_libraryButton);
+  form->addRow(tr("压杆材质"), materialRow);
   form->addRow(tr("压杆直径(mm)"), m_diameter);
+  form->addRow(m_trDiffers);
+  form->addRow(tr("透射杆材质"), m_trMaterial);
+  form->addRow(tr("透射杆直径(mm)"), m_trDiameter);
   form->addRow(tr("计算模型"), m_model);
   form->addRow(tr("试样直径(mm):"), m_specimenDiameter);
   form->addRow(tr("试样厚度(mm):"), m_specimenThickness);
@@ -105,6 +128,7 @@ CTestSetupDlg::CTestSetupDlg(CVelkDoc& doc, QWidget* parent) : QDialog(parent), 
   form->addRow(tr("wave velocity in Matrix (m/s):"), m_matrixWaveSpeed);
   form->addRow(tr("子弹速度(m/s):"), m_strikerVelocity);
   form->addRow(tr("数采采样频率(MHz):"), m_sampling);
+  form->addRow(tr("结果点数上限"), m_resultLimit);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(m_frequencyWarning);
@@ -121,8 +145,36 @@ CTestSetupDlg::CTestSetupDlg(CVelkDoc& doc, QWidget* parent) : QDialog(parent), 
 
 CTestSetupDlg::~CTestSetupDlg() { m_doc.m_observer.setupFieldsLoaded = nullptr; }
 
+void CTestSetupDlg::FillBarLists() {
+  const BarLibrary& bars = m_doc.ws().bars;
+  auto name = [](const std::string& n, BarRowOrigin origin) {
+    return origin == BarRowOrigin::BuiltIn
+               ? QCoreApplication::translate("velk::BarTable", n.c_str())
+               : QString::fromStdString(n);
+  };
+  for (QComboBox* c : {m_material, m_trMaterial}) {
+    const QSignalBlocker block(c);
+    c->clear();
+    for (const BarMaterialRow& m : bars.Materials()) c->addItem(name(m.name, m.origin));
+  }
+  for (QComboBox* c : {m_diameter, m_trDiameter}) {
+    const QSignalBlocker block(c);
+    c->clear();
+    for (const BarDiameterRow& d : bars.Diameters()) c->addItem(name(d.name, d.origin));
+  }
+}
+
+void CTestSetupDlg::OpenBarLibrary() { RunBarLibraryDialog(m_doc.ws(), {&m_doc}, this); }
+
 void CTestSetupDlg::ShowFields() {
+  FillBarLists();
   UpdateData(false);
+  {
+    const QSignalBlocker block(m_resultLimit);
+    m_resultLimit->setValue(m_doc.m_resultLimit);
+  }
+  m_trMaterial->setEnabled(m_doc.m_setup.trBarDiffers);
+  m_trDiameter->setEnabled(m_doc.m_setup.trBarDiffers);
   UpdateFrequencyWarning();
 }
 
@@ -138,6 +190,9 @@ void CTestSetupDlg::DoDataExchange(DataExchange& dx) {
   dx.Text(m_matrixWaveSpeed, f.matrixWaveSpeedMs);
   dx.Text(m_strikerVelocity, f.strikerVelocityMs);
   dx.Text(m_sampling, f.samplingMhz);
+  dx.Check(m_trDiffers, f.trBarDiffers);
+  dx.ComboIndex(m_trMaterial, f.trBarMaterialIndex);
+  dx.ComboIndex(m_trDiameter, f.trBarDiameterIndex);
 }
 
 void CTestSetupDlg::OnWaveChoice() {
@@ -188,6 +243,8 @@ void CTestSetupDlg::OnEditChanged(int id) {
 void CTestSetupDlg::OnBarChanged() {
   UpdateData(true);
   m_doc.SetBarProperties();
+  m_trMaterial->setEnabled(m_doc.m_setup.trBarDiffers);
+  m_trDiameter->setEnabled(m_doc.m_setup.trBarDiffers);
 }
 
 void CTestSetupDlg::OnModelChanged() { UpdateData(true); }

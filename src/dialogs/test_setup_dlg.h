@@ -9,6 +9,9 @@
 #include "dialogs/data_exchange.h"
 
 class QAbstractButton;
+class QCheckBox;
+class QPushButton;
+class QSpinBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -41,10 +44,17 @@ class CTestSetupDlg : public QDialog, public Exchanger {
   void OnBarChanged();
   void OnModelChanged();
   void UpdateFrequencyWarning();
+  // Refills the four bar lists from the library (a lab's rows may have changed).
+  void FillBarLists();
+  void OpenBarLibrary();
 
   CVelkDoc& m_doc;
   std::vector<QAbstractButton*> m_waveRadios;  // 1007, 1008, 1009
   QComboBox *m_material, *m_model, *m_diameter;
+  QCheckBox* m_trDiffers;  // "透射杆不同"
+  QComboBox *m_trMaterial, *m_trDiameter;
+  QPushButton* m_libraryButton;
+  QSpinBox* m_resultLimit;  // "结果点数上限"; 0: no limit
   QLineEdit *m_specimenDiameter, *m_specimenThickness, *m_specimenWaveSpeed, *m_matrixWaveSpeed,
       *m_strikerVelocity, *m_sampling;
   QLabel* m_frequencyWarning;

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "record/bar_table.h"
+#include "record/bar_values.h"
 #include "record/c_number.h"
 #include "record/text_lines.h"
 #include "record/tr_noop.h"
@@ -53,22 +55,16 @@ void ReadFloats(std::string_view line, const std::vector<FloatTarget>& targets) 
 
 }  // namespace
 
-std::string FormatParameterFile(TestParameters& p) {
-  const auto materials = BarMaterials();
-  const auto diameters = BarDiameters();
-  const int m = (p.barMaterialIndex >= 0 && p.barMaterialIndex < static_cast<int>(materials.size()))
-                    ? p.barMaterialIndex
-                    : static_cast<int>(materials.size()) - 1;
-  const int d = (p.barDiameterIndex >= 0 && p.barDiameterIndex < static_cast<int>(diameters.size()))
-                    ? p.barDiameterIndex
-                    : static_cast<int>(diameters.size()) - 1;
-  p.barWaveSpeedMs = materials[m].waveSpeedMs;
-  p.barModulusMpa = materials[m].modulusMpa;
-  p.barAreaMm2 = diameters[d].areaMm2;
+namespace {
+
+void SyncInterval(TestParameters& p) {
   if (p.samplingMhz != 0.0f && std::isfinite(p.samplingMhz)) {
     p.sampleIntervalUs = 1.0 / static_cast<double>(p.samplingMhz);
   }
+}
 
+// The three lines, from the parameters as they stand.
+std::string FormatLines(const TestParameters& p) {
   const ChannelSlots& inc = p.channel[kIncident];
   const ChannelSlots& tr = p.channel[kTransmitted];
   std::string out;
@@ -95,13 +91,117 @@ std::string FormatParameterFile(TestParameters& p) {
   return out;
 }
 
-void ParseParameterFile(std::string_view text, TestParameters& p) {
-  LineReader lines(text);
-  std::string_view line[3];
-  for (std::string_view& l : line) {
-    if (!lines.Next(l)) break;
-  }
+void AppendKey(std::string& out, const char* key, double v) {
+  out += key;
+  out += '=';
+  AppendFixed6(out, v);
+}
 
+// The fourth line: what the three lines cannot hold.
+std::string FormatExtras(const TestParameters& p) {
+  std::string out;
+  AppendKey(out, "bar_nu", p.barPoisson);
+  AppendKey(out, "bar_d", p.barDiameterMm);
+  out += p.trBarDiffers ? "tr=1 " : "tr=0 ";
+  if (p.trBarDiffers) {
+    AppendKey(out, "tr_c", p.trBarWaveSpeedMs);
+    AppendKey(out, "tr_e", p.trBarModulusMpa);
+    AppendKey(out, "tr_a", p.trBarAreaMm2);
+    AppendKey(out, "tr_nu", p.trBarPoisson);
+    AppendKey(out, "tr_d", p.trBarDiameterMm);
+  }
+  AppendKey(out, "gauge_inc", p.incGaugeDistanceMm);
+  AppendKey(out, "gauge_tr", p.trGaugeDistanceMm);
+  out += '\n';
+  return out;
+}
+
+// The value v as a parameter file holds it: written with "%f", read back as a float.
+float AsFileHolds(double v) {
+  std::string text;
+  AppendFixed6(text, v);
+  const char* q = text.data();
+  float f = 0;
+  return ScanFloat(q, q + text.size(), f) ? f : std::numeric_limits<float>::quiet_NaN();
+}
+
+// Values of the fourth line by key; keys not given are absent.
+struct Extras {
+  std::vector<std::pair<std::string, float>> values;
+  std::optional<float> Get(std::string_view key) const {
+    for (const auto& [k, v] : values) {
+      if (k == key) return v;
+    }
+    return std::nullopt;
+  }
+};
+
+Extras ParseExtras(std::string_view line) {
+  Extras x;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+    const std::string_view pair = line.substr(start, i - start);
+    const std::size_t eq = pair.find('=');
+    if (eq == std::string_view::npos || eq == 0) continue;
+    const std::string_view value = pair.substr(eq + 1);
+    const char* q = value.data();
+    float f = 0;
+    // The whole value must convert; a damaged pair is skipped like an unknown key.
+    if (ScanFloat(q, value.data() + value.size(), f) && q == value.data() + value.size()) {
+      x.values.emplace_back(std::string(pair.substr(0, eq)), f);
+    }
+  }
+  return x;
+}
+
+bool Usable(float v) { return std::isfinite(v) && v > 0.0f; }
+
+// The library row that holds this bar, or a new session row.
+int MaterialRow(BarLibrary& bars, float c, float e, float nu, const std::string& name) {
+  const auto& rows = bars.Materials();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (AsFileHolds(rows[i].waveSpeedMs) == c && AsFileHolds(rows[i].modulusMpa) == e) {
+      return static_cast<int>(i);
+    }
+  }
+  return bars.AddSessionMaterial(name, c, e, nu);
+}
+
+int DiameterRow(BarLibrary& bars, double area, const std::string& name) {
+  const auto& rows = bars.Diameters();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (AsFileHolds(rows[i].areaMm2) == static_cast<float>(area)) return static_cast<int>(i);
+  }
+  return bars.AddSessionDiameter(name, area);
+}
+
+// Indices as the two-bar-type program derives them: the material by its exact wave speed, the
+// diameter by its whole square millimetres, the last row when none matches.
+void DeriveTableIndices(TestParameters& p) {
+  const auto materials = BarMaterials();
+  p.barMaterialIndex = static_cast<int>(materials.size()) - 1;
+  for (std::size_t i = 0; i < materials.size(); ++i) {
+    if (p.barWaveSpeedMs == materials[i].waveSpeedMs) {
+      p.barMaterialIndex = static_cast<int>(i);
+      break;
+    }
+  }
+  // Areas are matched by their whole square millimetres, so a hand-typed 5026.5 still means 80 mm.
+  const auto diameters = BarDiameters();
+  p.barDiameterIndex = static_cast<int>(diameters.size()) - 1;
+  for (std::size_t i = 0; i < diameters.size(); ++i) {
+    if (std::trunc(p.barAreaMm2) == std::trunc(diameters[i].areaMm2)) {
+      p.barDiameterIndex = static_cast<int>(i);
+      break;
+    }
+  }
+}
+
+// Lines 1 to 3 into p (numbers only; no bar rows are chosen).
+void ParseLines(const std::string_view line[3], TestParameters& p) {
   ChannelSlots& inc = p.channel[kIncident];
   ChannelSlots& tr = p.channel[kTransmitted];
   ReadFloats(line[0], {{&p.barWaveSpeedMs, nullptr},
@@ -142,28 +242,109 @@ void ParseParameterFile(std::string_view text, TestParameters& p) {
   for (int& w : p.windowIndices) {
     if (!ScanIntAuto(q, end, w)) break;
   }
+}
 
+}  // namespace
+
+std::string FormatParameterFile(TestParameters& p) {
   const auto materials = BarMaterials();
-  p.barMaterialIndex = static_cast<int>(materials.size()) - 1;
-  for (std::size_t i = 0; i < materials.size(); ++i) {
-    if (p.barWaveSpeedMs == materials[i].waveSpeedMs) {
-      p.barMaterialIndex = static_cast<int>(i);
-      break;
-    }
-  }
-  // Areas are matched by their whole square millimetres, so a hand-typed 5026.5 still means 80 mm.
   const auto diameters = BarDiameters();
-  p.barDiameterIndex = static_cast<int>(diameters.size()) - 1;
-  for (std::size_t i = 0; i < diameters.size(); ++i) {
-    if (std::trunc(p.barAreaMm2) == std::trunc(diameters[i].areaMm2)) {
-      p.barDiameterIndex = static_cast<int>(i);
-      break;
-    }
+  const int m = (p.barMaterialIndex >= 0 && p.barMaterialIndex < static_cast<int>(materials.size()))
+                    ? p.barMaterialIndex
+                    : static_cast<int>(materials.size()) - 1;
+  const int d = (p.barDiameterIndex >= 0 && p.barDiameterIndex < static_cast<int>(diameters.size()))
+                    ? p.barDiameterIndex
+                    : static_cast<int>(diameters.size()) - 1;
+  p.barWaveSpeedMs = materials[m].waveSpeedMs;
+  p.barModulusMpa = materials[m].modulusMpa;
+  p.barAreaMm2 = diameters[d].areaMm2;
+  SyncInterval(p);
+  return FormatLines(p);
+}
+
+std::string FormatParameterFile(Workspace& ws) {
+  TestParameters& p = ws.params;
+  ApplyBarRows(p, ws.bars);
+  SyncInterval(p);
+  std::string out = FormatLines(p);
+  if (p.trBarDiffers || !OnBuiltInBars(p, ws.bars) || p.incGaugeDistanceMm != 0.0f ||
+      p.trGaugeDistanceMm != 0.0f) {
+    out += FormatExtras(p);
+  }
+  return out;
+}
+
+void ParseParameterFile(std::string_view text, TestParameters& p) {
+  LineReader lines(text);
+  std::string_view line[3];
+  for (std::string_view& l : line) {
+    if (!lines.Next(l)) break;
+  }
+  ParseLines(line, p);
+  DeriveTableIndices(p);
+}
+
+void ParseParameterFile(std::string_view text, Workspace& ws, const std::string& sourceName) {
+  TestParameters& p = ws.params;
+  LineReader lines(text);
+  std::string_view line[4];
+  for (std::string_view& l : line) {
+    if (!lines.Next(l)) break;
+  }
+  ParseLines(line, p);
+  const Extras x = ParseExtras(line[3]);
+  const float nu = x.Get("bar_nu").value_or(0.29f);
+  const float area = static_cast<float>(p.barAreaMm2);
+  if (Usable(p.barWaveSpeedMs) && Usable(p.barModulusMpa) && Usable(area) && nu >= 0 && nu < 0.5f) {
+    p.barMaterialIndex = MaterialRow(ws.bars, p.barWaveSpeedMs, p.barModulusMpa, nu, sourceName);
+    p.barDiameterIndex = DiameterRow(ws.bars, p.barAreaMm2, sourceName);
+  } else {
+    // Nothing to make a bar of: choose as the two-bar-type program did.
+    DeriveTableIndices(p);
+  }
+  const auto trC = x.Get("tr_c"), trE = x.Get("tr_e"), trA = x.Get("tr_a");
+  const float trNu = x.Get("tr_nu").value_or(0.29f);
+  p.trBarDiffers = x.Get("tr").value_or(0.0f) == 1.0f && trC && trE && trA && Usable(*trC) &&
+                   Usable(*trE) && Usable(*trA) && trNu >= 0 && trNu < 0.5f;
+  if (p.trBarDiffers) {
+    p.trBarWaveSpeedMs = *trC;
+    p.trBarModulusMpa = *trE;
+    p.trBarAreaMm2 = *trA;
+    p.trBarMaterialIndex = MaterialRow(ws.bars, *trC, *trE, trNu, sourceName);
+    p.trBarDiameterIndex = DiameterRow(ws.bars, *trA, sourceName);
+  }
+  p.incGaugeDistanceMm = x.Get("gauge_inc").value_or(0.0f);
+  p.trGaugeDistanceMm = x.Get("gauge_tr").value_or(0.0f);
+  // The rows' Poisson's ratios and diameters; the wave speeds, moduli and areas stay as the file
+  // gave them until the computation takes the rows' own values.
+  TestParameters rows = p;
+  ApplyBarRows(rows, ws.bars);
+  p.barPoisson = rows.barPoisson;
+  p.barDiameterMm = rows.barDiameterMm;
+  p.trBarPoisson = rows.trBarPoisson;
+  p.trBarDiameterMm = rows.trBarDiameterMm;
+  if (!p.trBarDiffers) {
+    p.trBarMaterialIndex = p.barMaterialIndex;
+    p.trBarDiameterIndex = p.barDiameterIndex;
+    p.trBarWaveSpeedMs = p.barWaveSpeedMs;
+    p.trBarModulusMpa = p.barModulusMpa;
+    p.trBarAreaMm2 = p.barAreaMm2;
   }
 }
 
 FileResult StoreParameterFile(const std::string& path, TestParameters& p) {
   return WriteFileAtomically(path, FormatParameterFile(p));
+}
+
+FileResult StoreParameterFile(const std::string& path, Workspace& ws) {
+  return WriteFileAtomically(path, FormatParameterFile(ws));
+}
+
+FileResult LoadParameterFile(const std::string& path, Workspace& ws) {
+  std::string text;
+  if (!ReadWholeFile(path, text)) return FileResult::Failure("打开文档失败。");
+  ParseParameterFile(text, ws, std::filesystem::path(path).filename().string());
+  return {};
 }
 
 FileResult LoadParameterFile(const std::string& path, TestParameters& p) {

@@ -10,6 +10,20 @@
 //
 // Each number is followed by one blank, the last included; lines end with LF. Every value passes
 // through single precision on reading, so values read back carry single precision.
+//
+// A fourth line, which files of the two-bar-type program never had, carries what the three lines
+// cannot: "key=value" pairs, each followed by one blank, values "%f" (tr an integer). Keys:
+//   bar_nu, bar_d          incident bar's Poisson's ratio and diameter (mm)
+//   tr                     1 when the transmission bar differs from the incident bar, else 0
+//   tr_c, tr_e, tr_a       transmission bar's wave speed, modulus and area (only with tr=1)
+//   tr_nu, tr_d            transmission bar's Poisson's ratio and diameter (only with tr=1)
+//   gauge_inc, gauge_tr    distance from each bar's gauge to the specimen face (mm)
+// Readers ignore keys they do not know, so later keys can be added. The line is written only when
+// the test needs it (a bar not among the built-in rows, a separate transmission bar or a gauge
+// distance); a test on built-in bars writes the three lines as they always were. An older reader
+// stops after line 3: it takes line 1's bar values, but then picks its own table row by the
+// incident wave speed and area (aluminium and 16 mm when they match no row), and it uses the
+// incident bar for the transmission bar.
 
 #include <optional>
 #include <string>
@@ -32,6 +46,17 @@ std::string FormatParameterFile(TestParameters& p);
 // bar material index (the row whose wave speed equals exactly, else the last row) and the bar
 // diameter index (the row whose area truncated to an integer matches, else the last row).
 void ParseParameterFile(std::string_view text, TestParameters& p);
+
+// With the workspace's bar library. Storing takes each bar's values from its library row (keeping
+// the parameters' values for an index outside the list) and adds the fourth line when it is
+// needed. Loading reads the fourth line when there is one; each bar then selects the library row
+// whose values the file holds (compared as the file holds them, at single precision), and when no
+// row matches, a session row named sourceName carries the file's values, so the file's bar is
+// used as it stands. A file without the fourth line has twin bars and no gauge distances.
+std::string FormatParameterFile(Workspace& ws);
+void ParseParameterFile(std::string_view text, Workspace& ws, const std::string& sourceName);
+FileResult StoreParameterFile(const std::string& path, Workspace& ws);
+FileResult LoadParameterFile(const std::string& path, Workspace& ws);
 
 // FormatParameterFile written to path, replacing any earlier file only once the new one is
 // complete.

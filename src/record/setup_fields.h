@@ -15,6 +15,9 @@ struct SetupFields {
   float matrixWaveSpeedMs = 0;    // edit 2005
   float strikerVelocityMs = 0;    // edit 2003
   float samplingMhz = 0;          // edit 2000
+  bool trBarDiffers = false;      // check box "透射杆不同"
+  int trBarMaterialIndex = -1;    // the transmission bar's material list
+  int trBarDiameterIndex = -1;    // the transmission bar's diameter list
 };
 
 // Compute models of list 1014, in list order.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "record/bar_table.h"
+#include "record/bar_values.h"
 #include "record/large_buffer.h"
 
 namespace velk {
@@ -33,6 +33,10 @@ CVelkDoc::CVelkDoc(Workspace& ws) : m_ws(ws) {
   m_setup.computeModel = 0;
   m_setup.barDiameterIndex = 0;
   m_setup.matrixWaveSpeedMs = 0.0f;
+  m_setup.trBarDiffers = false;
+  m_setup.trBarMaterialIndex = 0;
+  m_setup.trBarDiameterIndex = 0;
+  m_resultLimit = ws.resultLimit;
   m_shownWaves = 1;
 }
 
@@ -58,15 +62,12 @@ void CVelkDoc::SetBarProperties() {
   TestParameters& p = m_ws.params;
   p.barMaterialIndex = m_setup.barMaterialIndex;
   p.barDiameterIndex = m_setup.barDiameterIndex;
-  const auto materials = BarMaterials();
-  if (p.barMaterialIndex >= 0 && p.barMaterialIndex < static_cast<int>(materials.size())) {
-    p.barWaveSpeedMs = materials[p.barMaterialIndex].waveSpeedMs;
-    p.barModulusMpa = materials[p.barMaterialIndex].modulusMpa;
+  p.trBarDiffers = m_setup.trBarDiffers;
+  if (p.trBarDiffers) {
+    p.trBarMaterialIndex = m_setup.trBarMaterialIndex;
+    p.trBarDiameterIndex = m_setup.trBarDiameterIndex;
   }
-  const auto diameters = BarDiameters();
-  if (p.barDiameterIndex >= 0 && p.barDiameterIndex < static_cast<int>(diameters.size())) {
-    p.barAreaMm2 = diameters[p.barDiameterIndex].areaMm2;
-  }
+  ApplyBarRows(p, m_ws.bars);
 }
 
 void CVelkDoc::LoadParametersIntoSetup() {
@@ -79,6 +80,9 @@ void CVelkDoc::LoadParametersIntoSetup() {
   m_setup.matrixWaveSpeedMs = p.matrixWaveSpeedMs;
   m_setup.barDiameterIndex = p.barDiameterIndex;
   m_setup.barMaterialIndex = p.barMaterialIndex;
+  m_setup.trBarDiffers = p.trBarDiffers;
+  m_setup.trBarMaterialIndex = p.trBarMaterialIndex;
+  m_setup.trBarDiameterIndex = p.trBarDiameterIndex;
   if (m_observer.setupFieldsLoaded) m_observer.setupFieldsLoaded();
 }
 

@@ -53,9 +53,10 @@ class CVelkDoc {
   // Mean of each raw wave over its baseline range. Ranges are clamped to the wave; an empty
   // range gives a mean of 0.
   void ComputeBaselineMeans();
-  // Takes the bar material and diameter from the setup fields into the test parameters and sets
-  // the bar wave speed, modulus and area from the bar tables. An index outside the tables leaves
-  // the previous values.
+  // Takes the bar materials and diameters from the setup fields into the test parameters and sets
+  // each bar's wave speed, modulus, Poisson's ratio, area and diameter from the workspace's bar
+  // library. An index outside a list leaves the previous values. Unless the transmission bar
+  // differs, it takes the incident bar's values.
   void SetBarProperties();
   // Copies the parameter-file values into the setup fields (wave choice and model untouched).
   void LoadParametersIntoSetup();

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "record/bar_library.h"
+
 namespace velk {
 
 // Bits of the program state word. Bits not listed are never used.
@@ -60,6 +62,23 @@ struct TestParameters {
   float strikeBarLengthMm = 0;
   std::array<int, 6> windowIndices{};  // order of WindowIndex
   std::array<ChannelSlots, 2> channel{};
+
+  // The transmission bar. Unless trBarDiffers, it is the incident bar's twin and its values copy
+  // the incident bar's, so the computation keeps the one-bar formulas.
+  bool trBarDiffers = false;
+  int trBarMaterialIndex = 0;  // rows of the bar library, like the incident bar's indices
+  int trBarDiameterIndex = 0;
+  float trBarWaveSpeedMs = 0;
+  float trBarModulusMpa = 0;
+  double trBarAreaMm2 = 0;
+  // For a dispersion correction of the pulses between gauge and specimen face; the computation
+  // does not read them yet.
+  float barPoisson = 0;
+  float trBarPoisson = 0;
+  double barDiameterMm = 0;
+  double trBarDiameterMm = 0;
+  float incGaugeDistanceMm = 0;  // from the incident bar's gauge to the specimen face
+  float trGaugeDistanceMm = 0;   // from the transmission bar's gauge to the specimen face
 };
 
 struct WaveOpenInputs {
@@ -75,6 +94,8 @@ struct Workspace {
   WaveOpenInputs waveOpen;
   std::string openedRecordPath;  // last record file opened through File Open or the recent list
   int resultKind = 2;            // 2, 3 or 4: layout of the next result file
+  BarLibrary bars;               // the rows the bar indices of the parameters refer to
+  int resultLimit = 2000;        // result length limit a new record takes; 0: no limit
 
   bool Has(std::uint32_t bits) const { return (flags & bits) != 0; }
   void Set(std::uint32_t bits) { flags |= bits; }

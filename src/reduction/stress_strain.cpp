@@ -9,6 +9,7 @@
 
 #include "plot/core/view_model.h"
 #include "record/tr_noop.h"
+#include "reduction/bar_stages.h"
 #include "reduction/view_access.h"
 
 namespace velk {
@@ -106,6 +107,78 @@ bool AllFinite(const std::array<std::vector<double>, kResultCurveCount>& out, In
   return true;
 }
 
+// The inputs of the one-bar computation.
+struct OneBarInputs {
+  int model, is, rs, ts, tsShifted, last;
+  double Cb, Ki, Kt, Kf, dt, h;
+};
+
+// Force F (N), deformation D (mm) and engineering strain rate (1/s) of the specimen between two
+// identical bars, by the model's own formulas.
+void OneBarHistories(const OneBarInputs& in, const std::vector<double>& WI,
+                     const std::vector<double>& WT, std::vector<double>& F, std::vector<double>& D,
+                     std::vector<double>& rate) {
+  const int is = in.is, rs = in.rs, ts = in.ts, tsShifted = in.tsShifted;
+  const double Cb = in.Cb, Ki = in.Ki, Kt = in.Kt, Kf = in.Kf, h = in.h;
+  const double Q2 = (Cb + Cb) * in.dt * 1e-9;
+  const double Q3 = Cb * in.dt * 1e-9;
+  auto wtShifted = [&](int k) { return k < 0 ? 0.0 : WT[k]; };
+  double acc = 0.0;
+  for (int i = 0; i <= in.last; ++i) {
+    switch (in.model) {
+      case kModelIncidentTransmitted: {
+        const double T = (WT[ts + i] + wtShifted(tsShifted + i)) * Kt * 0.5;
+        F[i] = T * Kf;
+        const double I = Ki * WI[is + i];
+        const double R = T - I;
+        acc = acc - R * Q2;
+        D[i] = acc;
+        rate[i] = Cb * R * (-0.002) / h;
+        break;
+      }
+      case kModelIncidentReflected: {
+        F[i] = (WI[rs + i] + WI[is + i]) * Ki * Kf;
+        const double R = Ki * WI[rs + i];
+        acc = acc - R * Q2;
+        D[i] = acc;
+        rate[i] = Cb * WI[rs + i] * Ki * (-0.002) / h;
+        break;
+      }
+      case kModelReflectedTransmitted: {
+        F[i] = Kt * WT[ts + i] * Kf;
+        const double R = Ki * WI[rs + i];
+        acc = acc - R * Q2;
+        D[i] = acc;
+        rate[i] = Cb * WI[rs + i] * Ki * (-0.002) / h;
+        break;
+      }
+      default: {
+        const double wt = wtShifted(tsShifted + i);
+        F[i] = ((WI[rs + i] + WI[is + i]) * Ki + Kt * wt) * Kf * 0.5;
+        const double G = Ki * WI[is + i] - (Ki * WI[rs + i] + Kt * wt);
+        acc = acc + G * Q3;
+        D[i] = acc;
+        rate[i] = Cb * G * 0.001 / h;
+        break;
+      }
+    }
+  }
+}
+
+// The six result curves from the force and deformation histories; out[kEngStrainRate] already
+// holds the engineering strain rate.
+void CurvesFromHistories(const std::vector<double>& F, const std::vector<double>& D, double As,
+                         double h, std::array<std::vector<double>, kResultCurveCount>& out) {
+  for (std::size_t i = 0; i < F.size(); ++i) {
+    out[kEngStress][i] = F[i] / As;
+    out[kEngStrain][i] = D[i] / h;
+    const double w = 1.0 - out[kEngStrain][i];
+    out[kTrueStress][i] = w * out[kEngStress][i];
+    out[kTrueStrain][i] = -std::log(w);
+    out[kTrueStrainRate][i] = out[kEngStrainRate][i] / w;
+  }
+}
+
 }  // namespace
 
 bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
@@ -197,7 +270,8 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   }
 
   long long N = static_cast<long long>(te) - ts;
-  if (N > doc.m_resultLimit) N = doc.m_resultLimit;
+  // A limit of 0 means none: the result runs over the whole transmitted window.
+  if (doc.m_resultLimit > 0 && N > doc.m_resultLimit) N = doc.m_resultLimit;
   // Clip N so that every sample the model reads lies inside its channel. The shifted transmitted
   // window may start before sample 0: the rearranged transmitted wave is zero before its window,
   // so samples before the channel read as zero too.
@@ -245,64 +319,39 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   const double Ki = p.channel[kIncident].factor;
   const double Kt = p.channel[kTransmitted].factor;
   const double Kf = Eb * Ab * 1e-6;
-  const double Q2 = (Cb + Cb) * dt * 1e-9;
-  const double Q3 = Cb * dt * 1e-9;
-  auto wtShifted = [&](int k) { return k < 0 ? 0.0 : WT[k]; };
   std::vector<double>& rate = out[kEngStrainRate];
-
-  double acc = 0.0;
-  for (int i = 0; i <= last; ++i) {
-    switch (model) {
-      case kModelIncidentTransmitted: {
-        const double T = (WT[ts + i] + wtShifted(tsShifted + i)) * Kt * 0.5;
-        F[i] = T * Kf;
-        const double I = Ki * WI[is + i];
-        const double R = T - I;
-        acc = acc - R * Q2;
-        D[i] = acc;
-        rate[i] = Cb * R * (-0.002) / h;
-        break;
-      }
-      case kModelIncidentReflected: {
-        F[i] = (WI[rs + i] + WI[is + i]) * Ki * Kf;
-        const double R = Ki * WI[rs + i];
-        acc = acc - R * Q2;
-        D[i] = acc;
-        rate[i] = Cb * WI[rs + i] * Ki * (-0.002) / h;
-        break;
-      }
-      case kModelReflectedTransmitted: {
-        F[i] = Kt * WT[ts + i] * Kf;
-        const double R = Ki * WI[rs + i];
-        acc = acc - R * Q2;
-        D[i] = acc;
-        rate[i] = Cb * WI[rs + i] * Ki * (-0.002) / h;
-        break;
-      }
-      default: {
-        const double wt = wtShifted(tsShifted + i);
-        F[i] = ((WI[rs + i] + WI[is + i]) * Ki + Kt * wt) * Kf * 0.5;
-        const double G = Ki * WI[is + i] - (Ki * WI[rs + i] + Kt * wt);
-        acc = acc + G * Q3;
-        D[i] = acc;
-        rate[i] = Cb * G * 0.001 / h;
-        break;
-      }
+  // Two identical bars are one bar: the one-bar formulas keep every published digit.
+  const bool twoBars =
+      p.trBarDiffers && !(p.trBarWaveSpeedMs == p.barWaveSpeedMs &&
+                          p.trBarModulusMpa == p.barModulusMpa && p.trBarAreaMm2 == p.barAreaMm2);
+  if (twoBars) {
+    try {
+      const PulseWindows w{model, is, rs, ts, tsShifted, last};
+      BarPulses atFaces = PulsesAtSpecimenFaces(PulsesAtGauges(WI, WT, Ki, Kt, w),
+                                                p.incGaugeDistanceMm, p.trGaugeDistanceMm);
+      SpecimenHistories s = SpecimenFromFaces(
+          FaceForcesAndVelocities(std::move(atFaces), {Cb, Eb, Ab},
+                                  {p.trBarWaveSpeedMs, p.trBarModulusMpa, p.trBarAreaMm2}, model),
+          model, dt, h);
+      F = std::move(s.forceN);
+      D = std::move(s.deformationMm);
+      rate = std::move(s.strainRatePerS);
+    } catch (const std::bad_alloc&) {
+      ia.ShowMessage("Heap overflow during alloc array Force ,Deform & Time.");
+      return false;
     }
+  } else {
+    const OneBarInputs in{model, is, rs, ts, tsShifted, last, Cb, Ki, Kt, Kf, dt, h};
+    OneBarHistories(in, WI, WT, F, D, rate);
   }
-
-  for (int i = 0; i <= last; ++i) {
-    out[kEngStress][i] = F[i] / As;
-    out[kEngStrain][i] = D[i] / h;
-    const double w = 1.0 - out[kEngStrain][i];
-    out[kTrueStress][i] = w * out[kEngStress][i];
-    out[kTrueStrain][i] = -std::log(w);
-    out[kTrueStrainRate][i] = rate[i] / w;
-  }
+  CurvesFromHistories(F, D, As, h, out);
 
   if (!AllFinite(out, ia)) return false;
 
   if (foam) {
+    // The foam stress is the transmission bar's force.
+    const double KfT = twoBars ? p.trBarModulusMpa * p.trBarAreaMm2 * 1e-6 : Kf;
+    auto wtShifted = [&](int k) { return k < 0 ? 0.0 : WT[k]; };
     std::vector<double> t, d;
     try {
       t.assign(static_cast<std::size_t>(last) + 101, 0.0);
@@ -332,7 +381,7 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
     }
     ResampleFoam(t, WT, ts, last, d);
     for (int i = 0; i <= last - 10; ++i) {
-      out[kEngStress][i] = (wtShifted(tsShifted + i) + d[i]) * Kt * Kf * 0.5 / As;
+      out[kEngStress][i] = (wtShifted(tsShifted + i) + d[i]) * Kt * KfT * 0.5 / As;
     }
   }
 

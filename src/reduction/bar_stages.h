@@ -1,0 +1,64 @@
+#pragma once
+// The stages of the computation when the two bars differ: the windowed pulses at the gauges, the
+// same pulses at the specimen faces, the force and velocity of each face, and from them the
+// specimen's force, deformation and strain-rate histories. Strains are in microstrain with the
+// signs of the working waves: incident and transmitted pulses positive, the reflected pulse
+// negative in a compressive test.
+
+#include <span>
+#include <vector>
+
+namespace velk {
+
+struct BarPulses {
+  std::vector<double> incident, reflected, transmitted;  // last + 1 values each
+};
+
+// Where the model reads its windows. A pulse the model does not read stays zero; the face stage
+// fills it from the balance of forces.
+struct PulseWindows {
+  int model = 0;
+  int incStart = 0, refStart = 0, trStart = 0;
+  int trStartShifted = 0;  // trStart less the transit time through the specimen; may be negative
+  int last = 0;            // last result index
+};
+
+// One bar as the formulas need it: wave speed m/s, modulus MPa, cross-section mm².
+struct BarValues {
+  double waveSpeedMs = 0;
+  double modulusMpa = 0;
+  double areaMm2 = 0;
+};
+
+struct FaceHistories {
+  std::vector<double> frontForceN, backForceN;          // newton
+  std::vector<double> frontVelocityMs, backVelocityMs;  // m/s, towards the transmission bar
+};
+
+struct SpecimenHistories {
+  std::vector<double> forceN, deformationMm, strainRatePerS;
+};
+
+// The model's pulses from the working waves times the conversion factors (microstrain per unit).
+// The windows must lie inside the waves, as the caller has checked; a shifted transmitted window
+// reads zero before the first sample.
+BarPulses PulsesAtGauges(std::span<const double> workInc, std::span<const double> workTr,
+                         double incFactor, double trFactor, const PulseWindows& w);
+
+// The pulses moved from the gauges to the specimen faces, incGaugeMm and trGaugeMm away. A wave
+// travelling along a real bar disperses, so the pulse at the face differs from the one the gauge
+// saw; no correction is made yet, and the pulses pass unchanged.
+BarPulses PulsesAtSpecimenFaces(BarPulses atGauges, double incGaugeMm, double trGaugeMm);
+
+// Force and velocity of each specimen face: front force Ei·Ai·(εi + εr), back force Et·At·εt,
+// front velocity Ci·(εi − εr), back velocity Ct·εt. In the two-wave models the pulse the model
+// does not read follows from equal forces on the two faces.
+FaceHistories FaceForcesAndVelocities(BarPulses pulses, const BarValues& inc, const BarValues& tr,
+                                      int model);
+
+// The specimen's force (the back face in models 0 and 2, the front face in model 1, the mean of
+// the two in the three-wave models), deformation (the relative motion of the faces summed over
+// samples of dtUs microseconds) and engineering strain rate for a specimen hMm thick.
+SpecimenHistories SpecimenFromFaces(const FaceHistories& faces, int model, double dtUs, double hMm);
+
+}  // namespace velk
