@@ -152,8 +152,10 @@ TEST_F(ReduceBars, CustomAndSeparateTransmissionBarsRecoverTheSimulatedLawOverTh
                        .transmissionBar = c.trBar};
     ASSERT_EQ(sim::CheckConfig(cfg), "");
     const sim::SimResult r = sim::Simulate(cfg);
-    const auto ch = sim::Record(r.incidentMicrostrain, r.transmittedMicrostrain,
-                                sim::RecorderSettings{.noiseStd = 0.002, .seed = 21});
+    sim::RecorderSettings noisy;
+    noisy.noiseStd = 0.002;
+    noisy.seed = 21;
+    const auto ch = sim::Record(r.incidentMicrostrain, r.transmittedMicrostrain, noisy);
     const std::string base = (m_dir.path() / c.name).string();
     ASSERT_EQ(sim::WriteTektronix(base + "_inc.txt", ch.incident, 0.08), "");
     ASSERT_EQ(sim::WriteTektronix(base + "_tr.txt", ch.transmitted, 0.08), "");
