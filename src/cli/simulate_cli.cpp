@@ -30,6 +30,7 @@ struct Options {
   SimConfig sim;
   RecorderSettings rec;
   std::vector<double> bridgeInc, bridgeTr;
+  std::vector<double> bar, transmissionBar;  // C E D: custom bars
   std::vector<std::string> tek, cs, out;
   std::string record, truth, pat, format;
   int decimals = 0;
@@ -106,6 +107,28 @@ void CheckRecordingOutput(const std::string& format, std::size_t files) {
                                             std::to_string(layout->filesPerTest) + " file(s)");
 }
 
+// Custom bars become rows of the workspace's library, so the parameter file carries their values
+// (and the transmission bar in its fourth line).
+void UseCustomBars(const Options& o, Workspace& ws) {
+  TestParameters& p = ws.params;
+  if (!o.bar.empty()) {
+    p.barMaterialIndex = ws.bars.AddSessionMaterial("--bar", o.bar[0], o.bar[1], 0.29);
+    p.barDiameterIndex = ws.bars.AddSessionDiameter("--bar", BarAreaMm2(o.bar[2]));
+  }
+  if (!o.bar.empty() || !o.transmissionBar.empty()) {
+    // The fourth line is written anyway: it may as well say where the gauges are.
+    p.incGaugeDistanceMm = static_cast<float>(o.sim.incidentGaugeMm);
+    p.trGaugeDistanceMm = static_cast<float>(o.sim.transmittedGaugeMm);
+  }
+  if (!o.transmissionBar.empty()) {
+    p.trBarDiffers = true;
+    p.trBarMaterialIndex = ws.bars.AddSessionMaterial("--transmission-bar", o.transmissionBar[0],
+                                                      o.transmissionBar[1], 0.29);
+    p.trBarDiameterIndex =
+        ws.bars.AddSessionDiameter("--transmission-bar", BarAreaMm2(o.transmissionBar[2]));
+  }
+}
+
 }  // namespace
 
 int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -126,6 +149,14 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
       ->group("Bars");
   app.add_option("--dispersion-diameter", s.dispersionDiameterMm,
                  "Bar diameter the dispersion uses, mm; 0 for that of --bar-diameter")
+      ->group("Bars");
+  app.add_option("--bar", o.bar,
+                 "Both bars are this custom bar: wave speed m/s, modulus MPa, diameter mm")
+      ->expected(3)
+      ->group("Bars");
+  app.add_option("--transmission-bar", o.transmissionBar,
+                 "A transmission bar of its own: wave speed m/s, modulus MPa, diameter mm")
+      ->expected(3)
       ->group("Bars");
   app.add_option("--striker-length", s.strikerLengthMm, "Striker length, mm")->group("Striker");
   app.add_option("--striker-velocity", s.strikerVelocityMs, "Striker velocity, m/s")
@@ -248,6 +279,11 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
     o.rec.transmitted.factor =
         BridgeFactor(o.bridgeTr[0], o.bridgeTr[1], o.bridgeTr[2], o.bridgeTr[3]);
 
+  if (!o.bar.empty()) s.customBar = {o.bar[0], o.bar[1], BarAreaMm2(o.bar[2])};
+  if (!o.transmissionBar.empty()) {
+    s.transmissionBar = {o.transmissionBar[0], o.transmissionBar[1],
+                         BarAreaMm2(o.transmissionBar[2])};
+  }
   std::string problem = CheckConfig(s);
   if (problem.empty()) problem = CheckRecorder(o.rec);
   if (!problem.empty()) {
@@ -280,8 +316,10 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
                           : !o.record.empty() ? ParameterFileBeside(o.record)
                                               : std::string();
   if (failure.empty() && !pat.empty()) {
-    TestParameters p = ParametersOf(o, w);
-    const FileResult stored = StoreParameterFile(pat, p);
+    Workspace ws;
+    ws.params = ParametersOf(o, w);
+    UseCustomBars(o, ws);
+    const FileResult stored = StoreParameterFile(pat, ws);
     if (!stored) failure = "cannot write the parameter file " + pat;
     written.push_back(pat);
   }

@@ -86,6 +86,14 @@ BarConstants BarFor(int materialIndex, int diameterIndex) {
   return {m.waveSpeedMs, m.modulusMpa, d.areaMm2};
 }
 
+BarConstants IncidentBar(const SimConfig& c) {
+  return c.customBar.waveSpeedMs > 0 ? c.customBar : BarFor(c.barMaterialIndex, c.barDiameterIndex);
+}
+
+BarConstants TransmissionBar(const SimConfig& c) {
+  return c.transmissionBar.waveSpeedMs > 0 ? c.transmissionBar : IncidentBar(c);
+}
+
 double IncidentShape(double t, double durationUs, double riseUs) {
   // Half-amplitude points at riseUs / 2 and durationUs + riseUs / 2, so the pulse lasts
   // durationUs, the time a striker of the bars' material takes to load the bar (2 Ls / Cb).
@@ -105,11 +113,18 @@ double DispersionDiameterMm(const SimConfig& c) {
 std::string CheckConfig(const SimConfig& c) {
   const auto materials = BarMaterials().size();
   const auto diameters = BarDiameters().size();
-  if (c.barMaterialIndex < 0 || static_cast<std::size_t>(c.barMaterialIndex) >= materials)
-    return "bar material must be 0 (steel) or 1 (aluminium)";
-  if (c.barDiameterIndex < 0 || static_cast<std::size_t>(c.barDiameterIndex) >= diameters)
-    return "bar diameter must be 0 (80 mm), 1 (40 mm) or 2 (16 mm)";
   auto positive = [](double v) { return std::isfinite(v) && v > 0; };
+  for (const BarConstants* b : {&c.customBar, &c.transmissionBar}) {
+    if (b->waveSpeedMs != 0 &&
+        (!positive(b->waveSpeedMs) || !positive(b->modulusMpa) || !positive(b->areaMm2)))
+      return "a custom bar needs a wave speed, modulus and area above 0";
+  }
+  if (c.customBar.waveSpeedMs == 0 &&
+      (c.barMaterialIndex < 0 || static_cast<std::size_t>(c.barMaterialIndex) >= materials))
+    return "bar material must be 0 (steel) or 1 (aluminium)";
+  if (c.customBar.waveSpeedMs == 0 &&
+      (c.barDiameterIndex < 0 || static_cast<std::size_t>(c.barDiameterIndex) >= diameters))
+    return "bar diameter must be 0 (80 mm), 1 (40 mm) or 2 (16 mm)";
   auto nonNegative = [](double v) { return std::isfinite(v) && v >= 0; };
   if (!positive(c.strikerLengthMm)) return "striker length must be above 0 mm";
   if (!positive(c.strikerVelocityMs)) return "striker velocity must be above 0 m/s";
@@ -137,7 +152,7 @@ std::string CheckConfig(const SimConfig& c) {
     // Each channel goes through a padded transform held in memory.
     if (c.sampleCount > 2'000'000) return "with dispersion at most 2000000 samples per channel";
   }
-  const double cb = BarMaterials()[static_cast<std::size_t>(c.barMaterialIndex)].waveSpeedMs;
+  const double cb = IncidentBar(c).waveSpeedMs;
   const double durationUs = TravelUs(2 * c.strikerLengthMm, cb);
   if (c.riseTimeUs > durationUs)
     return Format("rise time must not exceed the pulse duration of %.3f us", durationUs);
@@ -148,8 +163,11 @@ std::string CheckConfig(const SimConfig& c) {
 
 SimResult Simulate(const SimConfig& c) {
   SimResult out;
-  out.bar = BarFor(c.barMaterialIndex, c.barDiameterIndex);
+  out.bar = IncidentBar(c);
+  out.trBar = TransmissionBar(c);
   const double cb = out.bar.waveSpeedMs;
+  const double ct = out.trBar.waveSpeedMs;
+  const bool twoBars = c.transmissionBar.waveSpeedMs > 0;
   const double dtUs = 1.0 / c.samplingMhz;
   const double hUs = dtUs / c.substeps;
   const double hS = hUs * 1e-6;
@@ -157,7 +175,7 @@ SimResult Simulate(const SimConfig& c) {
   const double transitUs =
       c.specimenWaveSpeedMs > 0 ? TravelUs(c.specimenThicknessMm, c.specimenWaveSpeedMs) : 0.0;
   const double incToSpecimenUs = TravelUs(c.incidentGaugeMm, cb);
-  const double specimenToTrUs = TravelUs(c.transmittedGaugeMm, cb);
+  const double specimenToTrUs = TravelUs(c.transmittedGaugeMm, ct);
   const double arrivalUs = c.arrivalSample * dtUs;
 
   // A striker of the bar's material at velocity v gives the bar a strain v / (2 Cb).
@@ -168,7 +186,11 @@ SimResult Simulate(const SimConfig& c) {
   // As sigma / (Ab Eb); the reflected strain is whatever balances the incident face,
   // eR = eT - eI.
   const double specimenArea = kQuarterPi * c.specimenDiameterMm * c.specimenDiameterMm;
-  const double strainPerMpa = specimenArea / (out.bar.areaMm2 * out.bar.modulusMpa);
+  const double strainPerMpa = specimenArea / (out.trBar.areaMm2 * out.trBar.modulusMpa);
+  // Two bars: the front face carries the same force through the incident bar's impedance, so
+  // eI + eR = kInc sigma, and the faces close at (Ci (2 eI - kInc sigma) - Ct kTr sigma) / L0.
+  const double kInc = specimenArea / (out.bar.areaMm2 * out.bar.modulusMpa);
+  const double closing = cb * kInc + ct * strainPerMpa;  // per MPa, times 1 / L0
   // Strain rate of the specimen: the faces move at Cb (eI - eR) and Cb eT, so
   // de/dt = (Cb / L0)(eI - eR - eT) = (2 Cb / L0)(eI - eT) in equilibrium.
   const double cbOverL0 = cb * 1000.0 / c.specimenThicknessMm;  // 1/s
@@ -192,12 +214,20 @@ SimResult Simulate(const SimConfig& c) {
     const double eI = amplitude * 1e-6 * IncidentShape(t, durationUs, c.riseTimeUs);
     // Backward Euler: find the increment d with d = h (2 Cb / L0)(eI - k sigma(d)). The
     // left side minus the right grows strictly with d, so bisection on a bracket finds it.
+    const double perL0 = 1000.0 / c.specimenThicknessMm;
     auto g = [&](double d) {
+      if (twoBars) {
+        return d - hS * perL0 * (2 * cb * eI - closing * StressAfter(c.law, s, d, hS, nullptr));
+      }
       return d - hS * 2 * cbOverL0 * (eI - strainPerMpa * StressAfter(c.law, s, d, hS, nullptr));
     };
     double hi = hS * 2 * cbOverL0 * std::max(eI, 0.0);
-    double lo = hS * 2 * cbOverL0 *
-                (std::min(eI, 0.0) - strainPerMpa * StressAfter(c.law, s, hi, hS, nullptr));
+    double lo =
+        twoBars
+            ? hS * perL0 *
+                  (2 * cb * std::min(eI, 0.0) - closing * StressAfter(c.law, s, hi, hS, nullptr))
+            : hS * 2 * cbOverL0 *
+                  (std::min(eI, 0.0) - strainPerMpa * StressAfter(c.law, s, hi, hS, nullptr));
     for (int it = 0; it < 200 && hi - lo > 1e-17; ++it) {
       const double mid = 0.5 * (lo + hi);
       if (g(mid) > 0)
@@ -212,7 +242,7 @@ SimResult Simulate(const SimConfig& c) {
     s.plasticStrain = ep;
     const double eT = strainPerMpa * sigma;
     transmitted[k] = eT * 1e6;
-    reflected[k] = (eT - eI) * 1e6;
+    reflected[k] = ((twoBars ? kInc * sigma : eT) - eI) * 1e6;
     if (k % static_cast<std::size_t>(c.substeps) == 0) history.emplace_back(s.strain, sigma);
     out.peakStressMpa = std::max(out.peakStressMpa, sigma);
     if (s.strain > largest) {

@@ -30,6 +30,13 @@ struct SpecimenLaw {
   double FlowStress(double plasticStrain, double strainRatePerS) const;
 };
 
+// Bar constants as the program knows them.
+struct BarConstants {
+  double waveSpeedMs = 0;
+  double modulusMpa = 0;
+  double areaMm2 = 0;
+};
+
 struct SimConfig {
   int barMaterialIndex = 0;  // row of the program's bar material table
   int barDiameterIndex = 2;  // row of the bar diameter table (2: 16 mm)
@@ -54,14 +61,15 @@ struct SimConfig {
   bool dispersion = false;
   double barPoissonRatio = 0.29;
   double dispersionDiameterMm = 0;  // 0: the diameter of the bar's table row
+  // A bar on no table row: replaces the incident bar (and the transmission bar unless that has
+  // its own) when its wave speed is above 0. The striker is of the incident bar's material.
+  BarConstants customBar;
+  BarConstants transmissionBar;  // a transmission bar of its own when its wave speed is above 0
 };
 
-// Bar constants as the program knows them.
-struct BarConstants {
-  double waveSpeedMs = 0;
-  double modulusMpa = 0;
-  double areaMm2 = 0;
-};
+// The bars of a configuration.
+BarConstants IncidentBar(const SimConfig& c);
+BarConstants TransmissionBar(const SimConfig& c);
 
 // Sample positions (fractional, from the first sample of the channel) where each pulse truly
 // starts and ends at its gauge.
@@ -72,7 +80,8 @@ struct PulseWindows {
 };
 
 struct SimResult {
-  BarConstants bar;
+  BarConstants bar;  // the incident bar
+  BarConstants trBar;
   double incidentAmplitude = 0;                // microstrain, v / (2 Cb)
   std::vector<double> incidentMicrostrain;     // incident gauge: incident + reflected pulses
   std::vector<double> transmittedMicrostrain;  // transmission gauge
