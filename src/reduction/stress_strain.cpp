@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/core/view_model.h"
+#include "record/doc_view.h"
 #include "reduction/view_access.h"
 
 namespace velk {
@@ -321,7 +321,7 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   doc.m_lastResultIndex = last;
   ws.Set(kResultsComputed);
   RefreshSmoothedCopies(doc);
-  if (ViewModel* v = doc.m_view) {
+  if (DocView* v = doc.m_view) {
     v->ScaleResults();
     v->Redraw();
   }
