@@ -1,6 +1,7 @@
 #include "cli/reduce_cli.h"
 
 #include <CLI/CLI.hpp>
+#include <mutex>
 
 namespace velk::cli {
 
@@ -32,6 +33,7 @@ int BatchInteraction::PickPoint(CVelkDoc& doc) {
 }
 
 std::string CheckOptions(const ReduceOptions& o) {
+  if (!o.batch.empty()) return CheckBatchOptions(o);
   if (o.InputCount() != 1) return "name exactly one input: --tek, --cs, --record or --demo";
   if (!o.start.empty() && o.tek.empty() && o.cs.empty()) {
     return "--start applies to --tek and --cs only";
@@ -54,38 +56,67 @@ std::string CheckOptions(const ReduceOptions& o) {
   return {};
 }
 
-int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  ReduceOptions o;
+int ParseReduce(const std::vector<std::string>& args, ReduceOptions& o, std::string& problem,
+                std::string* help) {
   CLI::App app(kDescription, "velk-reduce");
   AddInputOptions(app, o);
   AddParameterOptions(app, o);
   AddComputeOptions(app, o);
   AddOutputOptions(app, o);
   AddPlotOptions(app, o.plot);
+  AddAnalysisOptions(app, o);
+  AddBatchOptions(app, o);
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
     CollectCurveTools(app, o);
-    const std::string problem = CheckOptions(o);
-    if (!problem.empty()) throw CLI::ValidationError(problem);
+    const std::string p = CheckOptions(o);
+    if (!p.empty()) throw CLI::ValidationError(p);
     const std::string plotProblem = CheckPlotOptions(o.plot);
     if (!plotProblem.empty()) throw CLI::ValidationError(plotProblem);
   } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return kExitDone;
+    problem.clear();
+    if (help != nullptr) *help = app.help();
+    return kExitUsage;
   } catch (const CLI::ParseError& e) {
-    err << "velk-reduce: " << e.what() << "\n"
-        << "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.\n";
+    problem = e.what();
     return kExitUsage;
   }
+  return kExitDone;
+}
 
-  ReduceSession s;
+int RunSteps(const ReduceOptions& o, ReduceSession& s, TestExport* exported) {
   int status = OpenInput(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);
   if (status == kExitDone) status = WriteOutputs(o, s);
-  if (status == kExitDone) status = WritePlot(o.plot, s);
+  if (status == kExitDone) status = WriteAnalysisOutputs(o, s, exported);
+  if (status == kExitDone && !o.plot.plot.empty()) {
+    // Drawing needs the one QGuiApplication; batch threads take turns.
+    static std::mutex plotMutex;
+    std::lock_guard lock(plotMutex);
+    status = WritePlot(o.plot, s);
+  }
+  return status;
+}
+
+int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  ReduceOptions o;
+  std::string problem, help;
+  if (ParseReduce(args, o, problem, &help) != kExitDone) {
+    if (problem.empty()) {
+      out << help;
+      return kExitDone;
+    }
+    err << "velk-reduce: " << problem << "\n"
+        << "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.\n";
+    return kExitUsage;
+  }
+  if (!o.batch.empty()) return RunBatch(o, out, err);
+
+  ReduceSession s;
+  const int status = RunSteps(o, s);
   PrintMessages(s, err);
   if (status != kExitDone) return status;
   if (o.json) out << SummaryJson(s) << "\n";
