@@ -53,6 +53,9 @@ inline constexpr int kSaveEngineering = 32828;
 inline constexpr int kSaveTrue = 32829;
 // Added for the export of the plot as PNG, SVG or PDF; no historical number exists for it.
 inline constexpr int kExportPlot = 32840;
+// Added for the spreadsheet export of the results.
+inline constexpr int kExportWorkbook = 32841;
+inline constexpr int kExportCsv = 32842;
 inline constexpr int kUnused1 = 32834;  // toolbar buttons with no handler: always disabled
 inline constexpr int kUnused2 = 32835;
 inline constexpr int kUnused3 = 32836;
