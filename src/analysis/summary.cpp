@@ -143,7 +143,12 @@ Summary Summarise(const ResultCurves& c, const ForceBalance& b,
   for (double e : flowStrains) s.flowStress.push_back({e, FlowStressAt(c, e)});
   s.yield = OffsetYield(c);
   if (s.yield) s.plateau = PlateauStrainRate(c, s.yield->index);
-  s.equilibrium = EquilibriumPoint(b, c.strain.first(n), n > 0 ? PeakIndex(c.stress.first(n)) : -1);
+  // The loading ends at the peak stress, or earlier where the front force starts to fall: on a
+  // hardening specimen the mean stress still rises while the unloading front reaches the
+  // incident face.
+  int loadingEnd = n > 0 ? PeakIndex(c.stress.first(n)) : -1;
+  if (!b.frontKn.empty()) loadingEnd = std::min(loadingEnd, PeakIndex(b.frontKn));
+  s.equilibrium = EquilibriumPoint(b, c.strain.first(n), loadingEnd);
   s.energyMjPerM3 = AbsorbedEnergy(c);
   return s;
 }
