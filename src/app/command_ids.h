@@ -57,6 +57,9 @@ inline constexpr int kExportPlot = 32840;
 inline constexpr int kOpenRecordingFile = 32841;
 // The bar-library dialog; added with the bar library, no historical number.
 inline constexpr int kBarLibrary = 32842;
+// Added for the spreadsheet export of the results.
+inline constexpr int kExportWorkbook = 32843;
+inline constexpr int kExportCsv = 32844;
 inline constexpr int kUnused1 = 32834;  // toolbar buttons with no handler: always disabled
 inline constexpr int kUnused2 = 32835;
 inline constexpr int kUnused3 = 32836;

@@ -60,6 +60,8 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kPrintDirect, O::View, OnPrintCommand, nullptr, false},
     {cmd::kPrintPreview, O::View, OnPrintPreviewCommand, nullptr, false},
     {cmd::kExportPlot, O::View, OnExportPlotCommand, nullptr, false},
+    {cmd::kExportWorkbook, O::Record, OnExportWorkbookCommand, UpdateNeedsResults, false},
+    {cmd::kExportCsv, O::Record, OnExportCsvCommand, UpdateNeedsResults, false},
     {cmd::kPrintSetup, O::Framework, nullptr, nullptr, false},
 
     // Frames, bars, windows and the parameter document's edit view.

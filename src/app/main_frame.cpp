@@ -158,6 +158,9 @@ void CMainFrame::BuildMenus() {
   item(file, cmd::kSaveTrue, tr("保存真实曲线(.DT4)"), tr("保存真实应变,应力,应变率"));
   item(file, cmd::kExportPlot, tr("Export plot..."),
        tr("将当前图像保存为 PNG、SVG 或 PDF 文件\nExport plot"));
+  item(file, cmd::kExportWorkbook, tr("导出Excel(&X)..."),
+       tr("将结果曲线、两端力、汇总值和参数导出为Excel工作簿\n导出Excel"));
+  item(file, cmd::kExportCsv, tr("导出CSV..."), tr("将六条结果曲线导出为CSV文件\n导出CSV"));
   item(file, cmd::kOpenParameterFile, tr("打开参数文件..."), tr("打开参数文件\n打开参数文件"));
   item(file, cmd::kSaveParameterFile, tr("保存参数文件(&R)..."), tr("保存参数文件\n保存参数文件"));
   item(file, cmd::kClose, tr("关闭(&C)"), tr("关闭活动文档\n关闭"));

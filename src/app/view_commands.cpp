@@ -8,6 +8,7 @@
 #include "plot/view/plot_commands.h"
 #include "plot/view/velk_view.h"
 #include "tools/curve_tools.h"
+#include "tools/export_commands.h"
 
 namespace velk {
 
@@ -31,6 +32,14 @@ void OnPrintPreviewCommand(CommandContext& ctx) { ctx.view->OnFilePrintPreview()
 
 void OnExportPlotCommand(CommandContext& ctx) {
   ExportCurrentPlot(&ctx.app.mainFrame(), *ctx.view);
+}
+
+void OnExportWorkbookCommand(CommandContext& ctx) {
+  OnExportWorkbook(ctx.record->doc(), ctx.app.interaction());
+}
+
+void OnExportCsvCommand(CommandContext& ctx) {
+  OnExportCsv(ctx.record->doc(), ctx.app.interaction());
 }
 
 void OnAverageStrainRateCommand(CommandContext& ctx) {

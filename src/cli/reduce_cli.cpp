@@ -1,6 +1,7 @@
 #include "cli/reduce_cli.h"
 
 #include <CLI/CLI.hpp>
+#include <mutex>
 
 #include "cli/reduce_language.h"
 #include "record/tr_noop.h"
@@ -8,6 +9,9 @@
 namespace velk::cli {
 
 namespace {
+
+constexpr const char* kUsageHint = VELK_TRANSLATE_NOOP(
+    "velk", "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.");
 
 const char* kDescription = VELK_TRANSLATE_NOOP(
     "velk",
@@ -42,6 +46,7 @@ int BatchInteraction::PickPoint(CVelkDoc& doc) {
 }
 
 std::string CheckOptions(const ReduceOptions& o) {
+  if (!o.batch.empty()) return CheckBatchOptions(o);
   if (o.InputCount() != 1) {
     return VELK_TRANSLATE_NOOP("velk",
                                "name exactly one input: --tek, --cs, --record, --demo or --inc "
@@ -80,12 +85,11 @@ std::string CheckOptions(const ReduceOptions& o) {
   return {};
 }
 
-int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  ReduceOptions o;
-  // The language is needed before parsing: the parse errors and --help use it.
-  std::string lang = LangArgument(args);
-  UseLanguage(i18n::ParseLanguage(lang).value_or(DefaultLanguage()));
+int ParseReduce(const std::vector<std::string>& args, ReduceOptions& o, std::string& problem,
+                std::string* help) {
   CLI::App app(Translate(kDescription), "velk-reduce");
+  // Parsed again here so that the option is known; the language itself was chosen before.
+  std::string lang;
   AddLanguageOption(app, lang);
   AddInputOptions(app, o);
   AddRecordingOptions(app, o);
@@ -94,30 +98,63 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
   AddOutputOptions(app, o);
   AddBarOptions(app, o);
   AddPlotOptions(app, o.plot);
+  AddAnalysisOptions(app, o);
+  AddBatchOptions(app, o);
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
     CollectCurveTools(app, o);
-    if (!o.describe.empty()) return DescribeRecording(o, out, err);
-    const std::string problem = CheckOptions(o);
-    if (!problem.empty()) throw CLI::ValidationError(Translate(problem));
+    const std::string p = CheckOptions(o);
+    if (!p.empty()) throw CLI::ValidationError(Translate(p));
     const std::string plotProblem = CheckPlotOptions(app, o.plot);
     if (!plotProblem.empty()) throw CLI::ValidationError(Translate(plotProblem));
   } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return kExitDone;
+    problem.clear();
+    if (help != nullptr) *help = app.help();
+    return kExitUsage;
   } catch (const CLI::ParseError& e) {
-    err << "velk-reduce: " << e.what() << "\n"
-        << Translate(VELK_TRANSLATE_NOOP(
-               "velk", "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options."))
-        << "\n";
+    problem = e.what();
     return kExitUsage;
   }
+  return kExitDone;
+}
+
+int RunSteps(const ReduceOptions& o, ReduceSession& s, TestExport* exported) {
+  int status = OpenInput(o, s);
+  if (status == kExitDone && !o.wavesCsv.empty()) status = WriteWavesCsv(o, s);
+  if (status == kExitDone) status = ApplyParameters(o, s);
+  if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
+  if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);
+  if (status == kExitDone) status = WriteOutputs(o, s);
+  if (status == kExitDone) status = WriteAnalysisOutputs(o, s, exported);
+  if (status == kExitDone && o.plot.count() > 0) {
+    // Drawing needs the one QGuiApplication; batch threads take turns.
+    static std::mutex plotMutex;
+    std::lock_guard lock(plotMutex);
+    status = WritePlot(o.plot, s);
+  }
+  return status;
+}
+
+int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // The language is needed before parsing: the parse errors and --help use it.
+  UseLanguage(i18n::ParseLanguage(LangArgument(args)).value_or(DefaultLanguage()));
+  ReduceOptions o;
+  std::string problem, help;
+  if (ParseReduce(args, o, problem, &help) != kExitDone) {
+    if (problem.empty()) {
+      out << help;
+      return kExitDone;
+    }
+    err << "velk-reduce: " << problem << "\n" << Translate(kUsageHint) << "\n";
+    return kExitUsage;
+  }
+  if (!o.describe.empty()) return DescribeRecording(o, out, err);
+  if (!o.batch.empty()) return RunBatch(o, out, err);
 
   ReduceSession s;
-  if (const std::string problem = ResolveBars(o, s); !problem.empty()) {
-    err << "velk-reduce: " << problem << "\n"
-        << "Usage: velk-reduce [OPTIONS]; run velk-reduce --help for the options.\n";
+  if (const std::string barProblem = ResolveBars(o, s); !barProblem.empty()) {
+    err << "velk-reduce: " << barProblem << "\n" << Translate(kUsageHint) << "\n";
     return kExitUsage;
   }
   if (o.listBars) {
@@ -125,13 +162,7 @@ int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostr
     out << ListBars(s.ws.bars);
     return kExitDone;
   }
-  int status = OpenInput(o, s);
-  if (status == kExitDone && !o.wavesCsv.empty()) status = WriteWavesCsv(o, s);
-  if (status == kExitDone) status = ApplyParameters(o, s);
-  if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
-  if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);
-  if (status == kExitDone) status = WriteOutputs(o, s);
-  if (status == kExitDone) status = WritePlot(o.plot, s);
+  const int status = RunSteps(o, s);
   PrintMessages(s, err);
   if (status != kExitDone) return status;
   if (o.json) out << SummaryJson(s) << "\n";

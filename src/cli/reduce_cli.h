@@ -19,6 +19,7 @@
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
 #include "record/workspace.h"
+#include "tools/workbook_export.h"
 
 namespace CLI {
 class App;
@@ -85,6 +86,15 @@ struct ReduceOptions {
   std::string saveParams;
   bool json = false;
   PlotRequest plot;
+  // Summary values, force balance and spreadsheet export.
+  std::string summary;              // FILE.json or FILE.csv
+  std::vector<double> flowStrains;  // empty: the default strains
+  std::string xlsx, csv;
+  // Batch run: the list, threads (0: every core) and the folder for each test's outputs.
+  std::string batch;
+  int jobs = 0;
+  std::string outDir;
+  bool batchRow = false;  // a row of a batch: always computed, for its summary row
 
   int Method() const { return method.value_or(2); }
   // A window method, a curve tool, a result file or a plot of computed curves was asked for, or
@@ -93,8 +103,11 @@ struct ReduceOptions {
   // exists and the summary, whose windows and last result index are then null.
   bool NeedsComputation() const {
     return method || !picks.empty() || !windows.empty() || smoothWaves || !tools.empty() ||
-           !dt2.empty() || !dt3.empty() || !dt4.empty() || demo || PlotsComputedCurves();
+           !dt2.empty() || !dt3.empty() || !dt4.empty() || demo || PlotsComputedCurves() ||
+           WantsAnalysis() || batchRow;
   }
+  // A summary or a spreadsheet of the results was asked for.
+  bool WantsAnalysis() const { return !summary.empty() || !xlsx.empty() || !csv.empty(); }
   // A plot of the processed waves or of a result curve (kinds 4 to 12) needs the computation.
   bool PlotsComputedCurves() const {
     for (std::size_t i = 0; i < plot.count(); ++i) {
@@ -156,11 +169,15 @@ void AddBarOptions(CLI::App& app, ReduceOptions& o);
 std::string ResolveBars(ReduceOptions& o, ReduceSession& s);
 // The --list-bars text: every row of both lists.
 std::string ListBars(const BarLibrary& bars);
+void AddAnalysisOptions(CLI::App& app, ReduceOptions& o);
+void AddBatchOptions(CLI::App& app, ReduceOptions& o);
 // Puts the --smooth, --cut and --straighten values into o.tools in command-line order.
 void CollectCurveTools(const CLI::App& app, ReduceOptions& o);
 // Usage problems CLI11 cannot see (exactly one input, --start only with waveform files); an
 // empty text when there is none.
 std::string CheckOptions(const ReduceOptions& o);
+// With --batch the tests come from the list: only the batch options may stand beside it.
+std::string CheckBatchOptions(const ReduceOptions& o);
 
 // The steps. Each returns kExitDone to go on, or kExitFailed after the program's message went to
 // the session's interaction.
@@ -171,6 +188,8 @@ int Compute(const ReduceOptions& o, ReduceSession& s);
 // --smooth, --cut and --straighten in command-line order.
 int RunCurveTools(const ReduceOptions& o, ReduceSession& s);
 int WriteOutputs(const ReduceOptions& o, ReduceSession& s);
+// --summary, --xlsx and --csv; export, when not null, receives what was exported.
+int WriteAnalysisOutputs(const ReduceOptions& o, ReduceSession& s, TestExport* exported = nullptr);
 
 // Folder of the bundled Tektronix sample used by --demo (holds T1_inc.txt, T1_tr.txt, T1.PAT):
 // the source tree the program was built from, else samples/tek near the executable. nullopt
@@ -181,7 +200,17 @@ std::optional<std::string> DemoSampleFolder(std::vector<std::string>* looked = n
 // is not known yet.
 std::string SummaryJson(const ReduceSession& s);
 
+// Parses the arguments into o; kExitDone, or kExitUsage with the reason in problem (empty after
+// --help, whose text is then in problem's place in help).
+int ParseReduce(const std::vector<std::string>& args, ReduceOptions& o, std::string& problem,
+                std::string* help = nullptr);
+// Every step of one test after parsing; the session keeps the messages.
+int RunSteps(const ReduceOptions& o, ReduceSession& s, TestExport* exported = nullptr);
+
 // Runs velk-reduce with the given arguments (without the program name).
 int RunReduce(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// --batch: every row of the list as one run, o.jobs at a time.
+int RunBatch(const ReduceOptions& o, std::ostream& out, std::ostream& err);
 
 }  // namespace velk::cli

@@ -1,14 +1,12 @@
 // Files written after the computation, and the summary.
 
 #include <CLI/CLI.hpp>
-#include <charconv>
-#include <cmath>
-#include <nlohmann/json.hpp>
 
 #include "cli/reduce_cli.h"
 #include "record/file_io.h"
 #include "record/param_file.h"
 #include "record/tr_noop.h"
+#include "tools/json_text.h"
 #include "tools/result_file.h"
 
 namespace velk::cli {
@@ -41,7 +39,8 @@ void AddOutputOptions(CLI::App& app, ReduceOptions& o) {
 int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
   // Every output path (the plot's too, written next) is checked before any file is written, so a
   // bad one fails the run with all the earlier files kept.
-  for (const std::string* path : {&o.dt2, &o.dt3, &o.dt4, &o.saveParams}) {
+  for (const std::string* path :
+       {&o.dt2, &o.dt3, &o.dt4, &o.saveParams, &o.summary, &o.xlsx, &o.csv}) {
     if (!path->empty() && !CheckWritable(*path).Report(s.ui)) return kExitFailed;
   }
   for (std::size_t i = 0; i < o.plot.count(); ++i) {
@@ -62,56 +61,6 @@ int WriteOutputs(const ReduceOptions& o, ReduceSession& s) {
   }
   return kExitDone;
 }
-
-namespace {
-
-using Json = nlohmann::ordered_json;
-
-// Serialises like nlohmann's compact dump, but every double with 17 significant digits ("%.17g"),
-// so that the value read back is the program's value bit for bit; a non-finite double is null.
-void Dump(const Json& j, std::string& out) {
-  switch (j.type()) {
-    case Json::value_t::number_float: {
-      const double v = j.get<double>();
-      if (!std::isfinite(v)) {
-        out += "null";
-        break;
-      }
-      char buf[40];
-      const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
-      out.append(buf, r.ptr);
-      break;
-    }
-    case Json::value_t::array: {
-      out += '[';
-      bool first = true;
-      for (const Json& e : j) {
-        if (!first) out += ',';
-        first = false;
-        Dump(e, out);
-      }
-      out += ']';
-      break;
-    }
-    case Json::value_t::object: {
-      out += '{';
-      bool first = true;
-      for (const auto& [key, value] : j.items()) {
-        if (!first) out += ',';
-        first = false;
-        out += Json(key).dump();
-        out += ':';
-        Dump(value, out);
-      }
-      out += '}';
-      break;
-    }
-    default:
-      out += j.dump();
-  }
-}
-
-}  // namespace
 
 std::string SummaryJson(const ReduceSession& s) {
   const CVelkDoc& d = *s.doc;
@@ -145,9 +94,7 @@ std::string SummaryJson(const ReduceSession& s) {
       {"modulus", static_cast<double>(twin ? p.barModulusMpa : p.trBarModulusMpa)},
       {"area", twin ? p.barAreaMm2 : p.trBarAreaMm2}};
   j["result_limit"] = d.m_resultLimit;
-  std::string out;
-  Dump(j, out);
-  return out;
+  return JsonText(j);
 }
 
 }  // namespace velk::cli

@@ -29,6 +29,17 @@ CCurveSelectDlg::CCurveSelectDlg(CVelkDoc& doc, QWidget* parent) : QDialog(paren
     layout->addWidget(b);
     m_buttons[i] = b;
   }
+  // The force balance after the ten kinds; its ids follow the check boxes' 1041 and 1042.
+  const QString balance[] = {tr("试样两端力"), tr("力平衡系数")};
+  for (int i = 0; i < 2; ++i) {
+    const int id = kForcesButton + i, kind = kForcesCurve + i;
+    auto* b = new QPushButton(balance[i]);
+    b->setObjectName(QString::number(id));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, kind] { OnCurveButton(kind); });
+    layout->addWidget(b);
+    m_buttons[10 + i] = b;
+  }
   m_unsmoothed = new QCheckBox(tr("原始曲线"));
   m_unsmoothed->setObjectName("1041");
   m_smoothed = new QCheckBox(tr("光滑后曲线"));
@@ -57,6 +68,7 @@ void CCurveSelectDlg::SetSmoothDialog(CSmoothDlg* dlg) {
 }
 
 QPushButton* CCurveSelectDlg::button(int id) const {
+  if (id == kForcesButton || id == kForcesButton + 1) return m_buttons[10 + id - kForcesButton];
   return id >= 1031 && id <= 1040 ? m_buttons[id - 1031] : nullptr;
 }
 
@@ -70,7 +82,7 @@ void CCurveSelectDlg::SyncWithRecord() {
   const bool becameEnabled = s.processedEnabled && !processed->isEnabled();
   m_buttons[0]->setEnabled(true);
   processed->setEnabled(s.processedEnabled);
-  for (int i = 2; i < 10; ++i) m_buttons[i]->setEnabled(s.resultsEnabled);
+  for (int i = 2; i < 12; ++i) m_buttons[i]->setEnabled(s.resultsEnabled);
   m_unsmoothed->setEnabled(s.resultsEnabled);
   m_smoothed->setEnabled(s.resultsEnabled);
   m_unsmoothed->setChecked(s.showUnsmoothedChecked);
@@ -103,8 +115,8 @@ void CCurveSelectDlg::OnCheck(int id, bool checked) {
 }
 
 void CCurveSelectDlg::ShowCurrentKind() {
-  ViewModel* view = m_doc.m_view;
-  if (!view || view->m_curveKind < kFirstCurveKind || view->m_curveKind > kLastCurveKind) return;
+  DocView* view = m_doc.m_view;
+  if (!view || view->m_curveKind < kFirstCurveKind || view->m_curveKind > kLastBalanceKind) return;
   view->SelectCurve(view->m_curveKind, m_doc.m_chooser.showUnsmoothedChecked ? 1 : 0,
                     m_doc.m_chooser.showSmoothedChecked ? 1 : 0);
 }

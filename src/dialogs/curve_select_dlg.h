@@ -18,6 +18,8 @@ class CSmoothDlg;
 
 // The chooser is placed this far below the setup dialog's top.
 inline constexpr int kChooserOffsetPx = 350;
+// Buttons of the force-balance kinds 13 and 14.
+inline constexpr int kForcesButton = 1043;
 
 class CCurveSelectDlg : public QDialog {
   Q_OBJECT
@@ -43,7 +45,7 @@ class CCurveSelectDlg : public QDialog {
   void ShowCurrentKind();
 
   CVelkDoc& m_doc;
-  std::array<QPushButton*, 10> m_buttons{};
+  std::array<QPushButton*, 12> m_buttons{};  // 1031-1040, then 1043 and 1044
   QCheckBox* m_unsmoothed;
   QCheckBox* m_smoothed;
   QPointer<CSmoothDlg> m_smooth;

@@ -1,9 +1,11 @@
 #include "dialogs/recap_dlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -15,7 +17,25 @@ namespace velk {
 
 namespace {
 using Row = std::pair<int, QString>;
+
+// The summary values, read-only, in two columns of label and value.
+QGroupBox* SummaryBox(const RecapFields& fields) {
+  auto* box = new QGroupBox(CRecapDlg::tr("汇总值"));
+  box->setObjectName("summary");
+  auto* grid = new QGridLayout(box);
+  const int perColumn = static_cast<int>(fields.summary.size() + 1) / 2;
+  for (int i = 0; i < static_cast<int>(fields.summary.size()); ++i) {
+    const auto& [label, value] = fields.summary[i];
+    const int row = i % perColumn, col = 2 * (i / perColumn);
+    grid->addWidget(new QLabel(QCoreApplication::translate("velk::CRecapDlg", label.c_str())), row,
+                    col);
+    auto* v = new QLabel(QString::fromStdString(value));
+    v->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(v, row, col + 1);
+  }
+  return box;
 }
+}  // namespace
 
 CRecapDlg::CRecapDlg(const RecapFields& fields, QWidget* parent)
     : QDialog(parent), m_fields(fields) {
@@ -60,6 +80,7 @@ CRecapDlg::CRecapDlg(const RecapFields& fields, QWidget* parent)
   connect(buttons, &QDialogButtonBox::rejected, this, &CRecapDlg::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
+  if (!fields.summary.empty()) layout->addWidget(SummaryBox(fields));
   layout->addWidget(buttons);
   UpdateData(false);
 }

@@ -116,6 +116,21 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
+namespace {
+
+// umask can only be read by setting it; doing that on every save would let two threads that save
+// at once leave the process with a umask of 0. Read once; nothing in the program changes it.
+mode_t ProcessUmask() {
+  static const mode_t mask = [] {
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+  }();
+  return mask;
+}
+
+}  // namespace
+
 FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
   namespace fs = std::filesystem;
   std::error_code ec;
@@ -135,9 +150,7 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) 
     if (!S_ISREG(st.st_mode)) return SaveFailure(EACCES, path);
     mode = st.st_mode & 07777;
   } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
+    mode &= ~ProcessUmask();
   }
 
   std::string temp = target + ".velk-XXXXXX";

@@ -5,6 +5,7 @@
 // directly in tests and in the batch command.
 
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -88,6 +89,9 @@ struct RecapFields {
   double incGain = 0;              // 1051
   double trGain = 0;               // 1056
   double strikeBarVelocityMs = 0;  // 1067
+  // The summary values of the computed results, label (source text) and value; shown read-only
+  // under the fields, and not at all before a computation.
+  std::vector<std::pair<std::string, std::string>> summary;
 };
 
 }  // namespace velk

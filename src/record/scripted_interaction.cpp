@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "plot/core/pick_session.h"
+#include "record/doc_view.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -96,7 +96,7 @@ int ScriptedInteraction::PickPoint(CVelkDoc& doc) {
   if (!a) return kCancelled;
   if (doc.m_view) {
     // The value comes from the shown curve, as the view's own pick reads it.
-    PickValueAt(*doc.m_view, *a);
+    doc.m_view->PickValueAt(*a);
   } else {
     doc.m_pickedIndex = *a;
     doc.m_pickedValue = 0;

@@ -13,7 +13,7 @@
 
 namespace velk {
 
-class ViewModel;
+class DocView;
 
 // Result curves, in the fixed order every array of six follows.
 enum ResultCurve {
@@ -98,7 +98,7 @@ class CVelkDoc {
   SetupFields m_setup;
   ChooserState m_chooser;
   DocObserver m_observer;
-  ViewModel* m_view = nullptr;  // the record's plot view, when one exists
+  DocView* m_view = nullptr;  // the record's plot view, when one exists
 
   // The curves the view and tools use as "shown" ones: always the computed curves here.
   const std::vector<double>& Shown(ResultCurve c) const { return m_computed[c]; }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "plot/core/view_model.h"
+#include "record/doc_view.h"
 #include "record/reader_common.h"
 #include "record/tr_noop.h"
 #include "reduction/stress_strain.h"
@@ -67,7 +67,7 @@ int OnCalculate(CVelkDoc& doc, Interaction& ia) {
 
   doc.m_chooser.processedEnabled = true;
   doc.NotifyChooser();
-  if (ViewModel* v = doc.m_view) {
+  if (DocView* v = doc.m_view) {
     v->SelectCurve(kProcessedWave, v->m_showUnsmoothed, v->m_showSmoothed);
   }
   return ComputeStressStrain(doc, ia) ? kDone : kRefused;

@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "plot/core/view_model.h"
+#include "record/doc_view.h"
 #include "record/reader_common.h"
 #include "record/tr_noop.h"
 #include "reduction/stress_strain.h"
@@ -109,7 +109,7 @@ bool ApplySmoothing(CVelkDoc& doc, int p, int L, Interaction& ia) {
   doc.ws().Set(waves ? kWavesSmoothed : kCurvesSmoothed);
   if (!doc.m_chooser.showSmoothedChecked) RefreshSmoothedCopies(doc);
   if (!SmoothArrays(doc, p, last, ia)) return false;
-  ViewModel* v = doc.m_view;
+  DocView* v = doc.m_view;
   const bool shown = v != nullptr ? v->m_showSmoothed != 0 : doc.m_chooser.showSmoothedChecked;
   if (!shown) {
     if (v != nullptr) v->m_showSmoothed = 1;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/core/view_model.h"
+#include "record/doc_view.h"
 #include "record/tr_noop.h"
 #include "reduction/bar_stages.h"
 #include "reduction/view_access.h"
@@ -395,7 +395,7 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   doc.m_lastResultIndex = last;
   ws.Set(kResultsComputed);
   RefreshSmoothedCopies(doc);
-  if (ViewModel* v = doc.m_view) {
+  if (DocView* v = doc.m_view) {
     v->ScaleResults();
     v->Redraw();
   }

@@ -3,7 +3,7 @@
 // run without a view; then the curve chooser's check box stands in for the view's show-smoothed
 // flag, and the curve kind is the result curves once results exist, the recorded waves before.
 
-#include "plot/core/view_model.h"
+#include "record/doc_view.h"
 #include "record/velk_doc.h"
 
 namespace velk {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "plot/core/view_model.h"
+#include "record/doc_view.h"
 #include "record/peak_search.h"
 #include "record/tr_noop.h"
 #include "reduction/conditioning.h"
@@ -132,7 +132,7 @@ int UsablePoints(const CVelkDoc& doc) {
 // Shows one channel's raw wave for a pick, keeping the view's display flags.
 void ShowChannel(CVelkDoc& doc, int shownWaves) {
   doc.m_shownWaves = shownWaves;
-  if (ViewModel* v = doc.m_view)
+  if (DocView* v = doc.m_view)
     v->SelectCurve(kOriginalWave, v->m_showUnsmoothed, v->m_showSmoothed);
 }
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "plot/core/view_model.h"
+#include "record/doc_view.h"
 #include "record/tr_noop.h"
 #include "reduction/view_access.h"
 

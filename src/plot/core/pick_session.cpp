@@ -32,6 +32,8 @@ bool PickValueAt(ViewModel& vm, int index) {
   return true;
 }
 
+bool ViewModel::PickValueAt(int index) { return velk::PickValueAt(*this, index); }
+
 bool PickSession::Begin(const PlotMetrics& m) {
   const CVelkDoc& d = m_vm.doc();
   const int kind = m_vm.m_curveKind;

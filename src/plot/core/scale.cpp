@@ -123,4 +123,28 @@ void ScaleXYCurve(ScaleRecord& s, std::span<const double> x, std::span<const dou
   SetSteps(s);
 }
 
+void ScaleRatioCurve(ScaleRecord& s, std::span<const double> timeUs, std::span<const double> ratio,
+                     int lastIndex) {
+  s.xStart = 0;
+  s.xEnd = MaxOver(timeUs, lastIndex);
+  s.xDecimals = DecimalsFromCode(RoundUpNice(s.xEnd));
+  double up = 0.1, down = 0.1;
+  const std::size_t n = std::min<std::size_t>(ratio.size(), std::max(lastIndex + 1, 0));
+  for (std::size_t i = 0; i < n; ++i) {
+    if (std::isnan(ratio[i])) continue;
+    up = std::max(up, ratio[i]);
+    down = std::max(down, -ratio[i]);
+  }
+  // Five steps: three on the side that reaches further, two on the other.
+  const double steps[] = {0.02, 0.05, 0.1, 0.2, 0.5, 1.0};
+  const int decimals[] = {2, 2, 1, 1, 1, 0};
+  int k = 0;
+  while (k < 5 && (3 * steps[k] < std::max(up, down) || 2 * steps[k] < std::min(up, down))) ++k;
+  const double step = steps[k];
+  s.yEnd = (up >= down ? 3 : 2) * step;
+  s.yStart = s.yEnd - 5 * step;
+  s.yDecimals = decimals[k];
+  SetSteps(s);
+}
+
 }  // namespace velk

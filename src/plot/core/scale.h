@@ -31,4 +31,9 @@ void ScaleIndexCurve(ScaleRecord& s, std::span<const double> curve, int lastInde
 void ScaleXYCurve(ScaleRecord& s, std::span<const double> x, std::span<const double> y,
                   int lastIndex);
 
+// The equilibrium ratio against time (µs) over indices 0..lastIndex: x from 0, y on steps of a
+// nice size around 0 that hold every defined (not NaN) ratio and at least ±0.1.
+void ScaleRatioCurve(ScaleRecord& s, std::span<const double> timeUs, std::span<const double> ratio,
+                     int lastIndex);
+
 }  // namespace velk

@@ -20,8 +20,10 @@ std::string CurveKindTitle(int kind) {
       VELK_TRANSLATE_NOOP("velk", "actual strain rate curve"),
       VELK_TRANSLATE_NOOP("velk", "engineering strain-stress curve"),
       VELK_TRANSLATE_NOOP("velk", "actual strain-stress curve"),
+      VELK_TRANSLATE_NOOP("velk", "试样两端力"),
+      VELK_TRANSLATE_NOOP("velk", "力平衡系数"),
   };
-  if (kind < kFirstCurveKind || kind > kLastCurveKind) return {};
+  if (kind < kFirstCurveKind || kind > kLastBalanceKind) return {};
   return kTitles[kind - kFirstCurveKind];
 }
 
@@ -30,7 +32,7 @@ void ViewModel::SelectCurve(int kind, int showUnsmoothed, int showSmoothed) {
   m_curveKind = kind;
   m_showUnsmoothed = showUnsmoothed;
   m_showSmoothed = showSmoothed;
-  if (kind >= kFirstCurveKind && kind <= kLastCurveKind) m_scaleIndex = kind - kFirstCurveKind;
+  if (kind >= kFirstCurveKind && kind <= kLastBalanceKind) m_scaleIndex = kind - kFirstCurveKind;
   BindCurveArrays();
 }
 
@@ -69,6 +71,12 @@ void ViewModel::BindCurveArrays() {
     m_unsmoothedX = &d.Shown(kTrueStrain);
     m_smoothedY = &d.m_smoothed[kTrueStress];
     m_smoothedX = &d.m_smoothed[kTrueStrain];
+  } else if (kind == kForcesCurve || kind == kBalanceCurve) {
+    // Both forces, or the ratio, against time; drawn whatever the smoothing check boxes say.
+    RefreshForces();
+    m_unsmoothedY = kind == kForcesCurve ? &m_forces.frontKn : &m_forces.ratio;
+    m_smoothedY = kind == kForcesCurve ? &m_forces.backKn : nullptr;
+    m_unsmoothedX = m_smoothedX = &m_forces.timeUs;
   }
   Redraw();
 }
@@ -80,7 +88,8 @@ std::pair<int, int> ViewModel::GetVisibleRange() const {
   int first = 0;
   if (s.xStart >= 0) first = static_cast<int>(std::min(std::trunc(s.xStart), 2e9));
   int last = n;
-  const bool xy = m_curveKind == kEngStressStrain || m_curveKind == kTrueStressStrain;
+  const bool xy = m_curveKind == kEngStressStrain || m_curveKind == kTrueStressStrain ||
+                  m_curveKind == kForcesCurve || m_curveKind == kBalanceCurve;
   if (!xy && n >= s.xEnd) last = static_cast<int>(std::trunc(s.xEnd));
   // Never beyond the last element of what is drawn: waves end at point count - 1, curves at N.
   if (wave) last = std::min(last, m_doc.m_pointCount - 1);
@@ -109,6 +118,15 @@ void ViewModel::ScaleResults() {
     ScaleIndexCurve(m_scales[2 + c], d.m_computed[c], last);
   ScaleXYCurve(m_scales[8], d.Shown(kEngStrain), d.Shown(kEngStress), last);
   ScaleXYCurve(m_scales[9], d.Shown(kTrueStrain), d.Shown(kTrueStress), last);
+  RefreshForces();
+  std::vector<double> larger(m_forces.frontKn.size());
+  for (std::size_t i = 0; i < larger.size(); ++i) {
+    larger[i] = std::max(m_forces.frontKn[i], m_forces.backKn[i]);
+  }
+  ScaleXYCurve(m_scales[kForcesCurve - kFirstCurveKind], m_forces.timeUs, larger, last);
+  ScaleRatioCurve(m_scales[kBalanceCurve - kFirstCurveKind], m_forces.timeUs, m_forces.ratio, last);
 }
+
+void ViewModel::RefreshForces() { m_forces = ComputeForceBalance(m_doc); }
 
 }  // namespace velk

@@ -9,39 +9,27 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/force_balance.h"
 #include "plot/core/minmax_pyramid.h"
 #include "plot/core/scale.h"
+#include "record/doc_view.h"
 
 namespace velk {
 
 class CVelkDoc;
 
-inline constexpr int kFirstCurveKind = 3;
-inline constexpr int kLastCurveKind = 12;
-enum CurveKind {
-  kOriginalWave = 3,
-  kProcessedWave = 4,
-  kEngStressCurve = 5,
-  kTrueStrainRateCurve = 10,
-  kEngStressStrain = 11,
-  kTrueStressStrain = 12,
-};
-
 // Frame caption of a curve kind ("original wave" ...); empty outside 3..12.
 std::string CurveKindTitle(int kind);
 
-class ViewModel {
+class ViewModel : public DocView {
  public:
   explicit ViewModel(CVelkDoc& doc) : m_doc(doc) {}
 
   CVelkDoc& doc() { return m_doc; }
   const CVelkDoc& doc() const { return m_doc; }
 
-  std::array<ScaleRecord, 10> m_scales{};
+  std::array<ScaleRecord, kLastBalanceKind - kFirstCurveKind + 1> m_scales{};
   int m_scaleIndex = 0;
-  int m_curveKind = 0;  // 0 until the first selection
-  int m_showSmoothed = 0;
-  int m_showUnsmoothed = 0;
   // Bound arrays; never owned. X is null when the curve is plotted against its point index.
   const std::vector<double>* m_unsmoothedY = nullptr;
   const std::vector<double>* m_unsmoothedX = nullptr;
@@ -58,22 +46,24 @@ class ViewModel {
   ScaleRecord& Current() { return m_scales[m_scaleIndex]; }
   const ScaleRecord& Current() const { return m_scales[m_scaleIndex]; }
 
-  void SelectCurve(int kind, int showUnsmoothed, int showSmoothed);
-  void BindCurveArrays();
+  void SelectCurve(int kind, int showUnsmoothed, int showSmoothed) override;
+  void BindCurveArrays() override;
   // First and last point index of the current curve that lie on the X axis, clamped so that no
   // array is ever read beyond its last element.
   std::pair<int, int> GetVisibleRange() const;
   // Sets the scale records of kinds 3 and 4 from both raw waves.
   void InitialUpdate();
-  // Scale records of kinds 5 to 12 after a computation.
-  void ScaleResults();
+  // Scale records of kinds 5 to 14 after a computation.
+  void ScaleResults() override;
+  // The force balance the kinds 13 and 14 show; made again with each computation and whenever
+  // the curves are bound while one of those kinds is shown.
+  const ForceBalance& Forces() const { return m_forces; }
 
-  // To be called after every change of what is drawn, the bound arrays' contents included: it
-  // also drops the min/max pyramids of the arrays.
-  void Redraw() {
+  void Redraw() override {
     m_pyramids.Clear();
     if (onRedraw) onRedraw();
   }
+  bool PickValueAt(int index) override;
 
   // The min/max pyramid of an array drawn by this view, built on first use after Redraw().
   const MinMaxPyramid& PyramidOf(const std::vector<double>& samples) const {
@@ -81,8 +71,11 @@ class ViewModel {
   }
 
  private:
+  void RefreshForces();
+
   CVelkDoc& m_doc;
   mutable PyramidCache m_pyramids;
+  ForceBalance m_forces;
 };
 
 }  // namespace velk

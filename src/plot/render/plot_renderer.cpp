@@ -10,6 +10,7 @@
 
 #include "plot/core/column_extents.h"
 #include "plot/core/view_model.h"
+#include "plot/render/balance_plot.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -320,6 +321,11 @@ void RenderPlot(QPainter& p, QSize clientSize, const ViewModel& vm, const Render
   const PlotMetrics m = MetricsForClient(clientSize.width(), clientSize.height());
   p.setPen(MakePen(Qt::black, o));
   DrawAxes(p, m, vm.Current());
+  if (kind == kForcesCurve || kind == kBalanceCurve) {
+    DrawBalanceCurves(p, m, vm, o);
+    p.restore();
+    return;
+  }
   if (vm.m_showUnsmoothed == 1) {
     p.setPen(MakePen(kRed, o));
     DrawPolyline(p, CurvePolyline(vm, m, false, o.decimate, o.fromPyramid));

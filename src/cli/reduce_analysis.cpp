@@ -1,0 +1,53 @@
+// The summary values, the force balance and the spreadsheet export of one test.
+
+#include <CLI/CLI.hpp>
+#include <cmath>
+
+#include "cli/reduce_cli.h"
+#include "tools/summary_file.h"
+
+namespace velk::cli {
+
+void AddAnalysisOptions(CLI::App& app, ReduceOptions& o) {
+  const char* group = "Summary values and spreadsheets";
+  app.add_option(
+         "--summary", o.summary,
+         "Write the summary values and the force balance: JSON, or CSV (header and one row) "
+         "when FILE ends in .csv")
+      ->type_name("FILE.json|FILE.csv")
+      ->group(group);
+  app.add_option("--flow-strains", o.flowStrains,
+                 "Strains at which the flow stress is reported (default 0.02,0.05,0.1,0.2)")
+      ->delimiter(',')
+      ->check(CLI::PositiveNumber)
+      ->type_name("E1,E2,...")
+      ->group(group);
+  app.add_option("--xlsx", o.xlsx,
+                 "Write a workbook: sheets summary, curves, forces, parameters (with --batch: a "
+                 "summary sheet and a sheet per test)")
+      ->type_name("FILE.xlsx")
+      ->group(group);
+  app.add_option("--csv", o.csv, "Write the six result curves against time as CSV")
+      ->type_name("FILE.csv")
+      ->group(group);
+}
+
+int WriteAnalysisOutputs(const ReduceOptions& o, ReduceSession& s, TestExport* exported) {
+  if (!o.WantsAnalysis() && exported == nullptr) return kExitDone;
+  const std::vector<double>& strains = o.flowStrains.empty() ? kDefaultFlowStrains : o.flowStrains;
+  TestExport t = CollectExport(*s.doc, strains);
+  if (o.WantsAnalysis() && t.timeUs.empty()) {
+    s.ui.ShowMessage("尚未计算结果，无法写出汇总值。");
+    return kExitFailed;
+  }
+  if (!o.summary.empty() &&
+      !WriteSummaryFile(o.summary, t.summary, t.forces, strains).Report(s.ui)) {
+    return kExitFailed;
+  }
+  if (!o.xlsx.empty() && !WriteTestWorkbook(o.xlsx, t).Report(s.ui)) return kExitFailed;
+  if (!o.csv.empty() && !WriteCurvesCsv(o.csv, t).Report(s.ui)) return kExitFailed;
+  if (exported != nullptr) *exported = std::move(t);
+  return kExitDone;
+}
+
+}  // namespace velk::cli
