@@ -340,14 +340,6 @@ Exit status: 0 done; 2 usage error; 1 the data could not be reduced (the program
 on stderr).</translation>
     </message>
     <message>
-        <source>name exactly one input: --tek, --cs, --record or --demo</source>
-        <translation>name exactly one input: --tek, --cs, --record or --demo</translation>
-    </message>
-    <message>
-        <source>--start applies to --tek and --cs only</source>
-        <translation>--start applies to --tek and --cs only</translation>
-    </message>
-    <message>
         <source>--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its calibration; use --factor-inc and --factor-tr</source>
         <translation>--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its calibration; use --factor-inc and --factor-tr</translation>
     </message>
@@ -560,16 +552,8 @@ on stderr).</translation>
         <translation>Transmitted baseline range, as --baseline-inc</translation>
     </message>
     <message>
-        <source>write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)</source>
-        <translation>Write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)</translation>
-    </message>
-    <message>
         <source>Plot</source>
         <translation>Plot</translation>
-    </message>
-    <message>
-        <source>plot size in pixels, WxH (default 690x490)</source>
-        <translation>Plot size in pixels, WxH (default 690x490)</translation>
     </message>
     <message>
         <source>--size takes WxH in pixels, for example 690x490</source>
@@ -582,6 +566,306 @@ on stderr).</translation>
     <message>
         <source>--plot writes .png, .svg or .pdf files</source>
         <translation>--plot writes .png, .svg or .pdf files</translation>
+    </message>
+    <message>
+        <source>记录文件 (*.isf *.csv *.trc *.txt)</source>
+        <translation>Recording files (*.isf *.csv *.trc *.txt)</translation>
+    </message>
+    <message>
+        <source>请选择入射波和透射波通道。</source>
+        <translation>Choose the incident and transmitted channels.</translation>
+    </message>
+    <message>
+        <source>文件 %1 不完整：波形描述比文件长。</source>
+        <translation>The file %1 is incomplete: its waveform descriptor is longer than the file.</translation>
+    </message>
+    <message>
+        <source>文件 %1 是分段记录（%2 段），只读入了第一段。</source>
+        <translation>The file %1 is a sequence recording (%2 segments); only the first segment was read.</translation>
+    </message>
+    <message>
+        <source>文件 %1 与文件 %2 的采样间隔不同（%3 s 与 %4 s）。</source>
+        <translation>The files %1 and %2 have different sample intervals (%3 s and %4 s).</translation>
+    </message>
+    <message>
+        <source>文件 %1 中没有通道 %2。</source>
+        <translation>The file %1 has no channel %2.</translation>
+    </message>
+    <message>
+        <source>开始点 %1 超出了文件 %2 的数据长度 %3。</source>
+        <translation>The start point %1 lies beyond the end of the file %2, which holds %3 points.</translation>
+    </message>
+    <message>
+        <source>无法识别文件 %1 的格式，请指定文件格式。</source>
+        <translation>The format of the file %1 was not recognised; please choose the file format.</translation>
+    </message>
+    <message>
+        <source>文件 %1 不是文本文件。</source>
+        <translation>The file %1 is not a text file.</translation>
+    </message>
+    <message>
+        <source>文件 %1 是频域数据（%2），不是波形记录。</source>
+        <translation>The file %1 holds frequency-domain data (%2), not a waveform record.</translation>
+    </message>
+    <message>
+        <source>文件 %1 不完整：数据块长度 %2 字节超出文件。</source>
+        <translation>The file %1 is incomplete: its data block of %2 bytes runs past the end of the file.</translation>
+    </message>
+    <message>
+        <source>文件 %1 中的点数 %2 无效。</source>
+        <translation>The point count %2 in the file %1 is not valid.</translation>
+    </message>
+    <message>
+        <source>文件 %1 的点数超过了可以处理的范围。</source>
+        <translation>The file %1 holds more points than can be processed.</translation>
+    </message>
+    <message>
+        <source>文件 %1 中的换算系数 %2 无效：换算出的电压超出范围。</source>
+        <translation>The scale factors %2 in the file %1 are not valid: the scaled voltages are out of range.</translation>
+    </message>
+    <message>
+        <source>文件 %1 第 %2 行的“%3”不是数字。</source>
+        <translation>&quot;%3&quot; on line %2 of the file %1 is not a number.</translation>
+    </message>
+    <message>
+        <source>文件 %1 第 %2 行的列数与前面的数据行不同。</source>
+        <translation>Line %2 of the file %1 has a different number of columns from the data lines before it.</translation>
+    </message>
+    <message>
+        <source>文件 %1 第 %2 行的分隔符与其他行不同。</source>
+        <translation>Line %2 of the file %1 uses a different delimiter from the other lines.</translation>
+    </message>
+    <message>
+        <source>文件 %1 中的通道 %2 没有数据。</source>
+        <translation>Channel %2 in the file %1 holds no data.</translation>
+    </message>
+    <message>
+        <source>文件 %1 的时间列不均匀：第 %2 行的时间间隔与其他行不同。</source>
+        <translation>The time column of the file %1 is not uniform: the time step at line %2 differs from the other lines.</translation>
+    </message>
+    <message>
+        <source>文件 %1 的波形前导中缺少 %2。</source>
+        <translation>The waveform preamble of the file %1 lacks %2.</translation>
+    </message>
+    <message>
+        <source>文件 %1 的数据格式 %2 无法读入。</source>
+        <translation>The data format %2 of the file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件 %1 中没有波形数据块（CURVE）。</source>
+        <translation>The file %1 holds no waveform data block (CURVE).</translation>
+    </message>
+    <message>
+        <source>文件 %1 中有 %2 个波形记录，只读入了第一个。</source>
+        <translation>The file %1 holds %2 waveform records; only the first was read.</translation>
+    </message>
+    <message>
+        <source>文件 %1 是 %2 格式，请用原来的打开命令打开。</source>
+        <translation>The file %1 is in the %2 format; open it with the command for that format.</translation>
+    </message>
+    <message>
+        <source>write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf); may be given several times</source>
+        <translation>Write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf); may be given several times</translation>
+    </message>
+    <message>
+        <source>size in pixels of the plot before it, WxH (default 690x490); before the first --plot, of every plot without its own</source>
+        <translation>Size in pixels of the plot it follows, WxH (default 690x490); given before the first --plot, the size of every plot without its own</translation>
+    </message>
+    <message>
+        <source>--size follows the --plot whose size it sets, once</source>
+        <translation>--size follows the --plot whose size it sets, once</translation>
+    </message>
+    <message>
+        <source>Instrument recordings</source>
+        <translation>Instrument recordings</translation>
+    </message>
+    <message>
+        <source>Recording holding the incident channel</source>
+        <translation>Recording holding the incident channel</translation>
+    </message>
+    <message>
+        <source>Incident channel: its name in the file or its number from 1 (default 1)</source>
+        <translation>Incident channel: its name in the file or its number from 1 (default 1)</translation>
+    </message>
+    <message>
+        <source>Recording holding the transmitted channel (may be the --inc file)</source>
+        <translation>Recording holding the transmitted channel (may be the --inc file)</translation>
+    </message>
+    <message>
+        <source>Transmitted channel: its name in the file or its number from 1 (default 1)</source>
+        <translation>Transmitted channel: its name in the file or its number from 1 (default 1)</translation>
+    </message>
+    <message>
+        <source>Format of the --inc, --tr and --describe files</source>
+        <translation>Format of the --inc, --tr and --describe files</translation>
+    </message>
+    <message>
+        <source>Print the file&apos;s format, channels, point counts, intervals and units as JSON and exit</source>
+        <translation>Print the file&apos;s format, channels, point counts, intervals and units as JSON and exit</translation>
+    </message>
+    <message>
+        <source>Write the two waves as read, before any processing, as CSV</source>
+        <translation>Write the two waves as read, before any processing, as CSV</translation>
+    </message>
+    <message>
+        <source>--inc and --tr go together</source>
+        <translation>--inc and --tr go together</translation>
+    </message>
+    <message>
+        <source>--inc-channel and --tr-channel apply to --inc and --tr only</source>
+        <translation>--inc-channel and --tr-channel apply to --inc and --tr only</translation>
+    </message>
+    <message>
+        <source>--format applies to --inc, --tr and --describe</source>
+        <translation>--format applies to --inc, --tr and --describe</translation>
+    </message>
+    <message>
+        <source>a test record file holds both channels: give the same file to --inc and --tr</source>
+        <translation>a test record file holds both channels: give the same file to --inc and --tr</translation>
+    </message>
+    <message>
+        <source>name exactly one input: --tek, --cs, --record, --demo or --inc with --tr</source>
+        <translation>name exactly one input: --tek, --cs, --record, --demo or --inc with --tr</translation>
+    </message>
+    <message>
+        <source>--start applies to --tek, --cs and --inc with --tr only</source>
+        <translation>--start applies to --tek, --cs and --inc with --tr only</translation>
+    </message>
+    <message>
+        <source>应变片灵敏系数</source>
+        <translation>Gauge factor</translation>
+    </message>
+    <message>
+        <source>桥路或标定系数</source>
+        <translation>Bridge or calibration factor</translation>
+    </message>
+    <message>
+        <source>压杆弹性模量</source>
+        <translation>Bar Young&apos;s modulus</translation>
+    </message>
+    <message>
+        <source>压杆波速</source>
+        <translation>Bar wave speed</translation>
+    </message>
+    <message>
+        <source>压杆直径</source>
+        <translation>Bar diameter</translation>
+    </message>
+    <message>
+        <source>试样直径</source>
+        <translation>Specimen diameter</translation>
+    </message>
+    <message>
+        <source>试样厚度</source>
+        <translation>Specimen thickness</translation>
+    </message>
+    <message>
+        <source>采样频率</source>
+        <translation>Sampling frequency</translation>
+    </message>
+    <message>
+        <source>波窗起点</source>
+        <translation>Window start</translation>
+    </message>
+    <message>
+        <source>采样点</source>
+        <translation>samples</translation>
+    </message>
+    <message>
+        <source>不确定度文件的内容必须是一个 JSON 对象。</source>
+        <translation>The uncertainty file must hold one JSON object.</translation>
+    </message>
+    <message>
+        <source>不确定度文件中的名称“%1”不认识。</source>
+        <translation>The name &quot;%1&quot; in the uncertainty file is not known.</translation>
+    </message>
+    <message>
+        <source>不确定度“%1”的值 %2 不可用：须为不小于零的数。</source>
+        <translation>The value %2 of the uncertainty &quot;%1&quot; cannot be used: it must be a number not below zero.</translation>
+    </message>
+    <message>
+        <source>不确定度“%1”的值 %2 不可用：须为 0 至 %3 之间的整数（采样点数）。</source>
+        <translation>The value %2 of the uncertainty &quot;%1&quot; cannot be used: it must be a whole number from 0 to %3 (samples).</translation>
+    </message>
+    <message>
+        <source>不确定度文件不是有效的 JSON 文本。</source>
+        <translation>The uncertainty file is not valid JSON text.</translation>
+    </message>
+    <message>
+        <source>入射杆应变片灵敏系数</source>
+        <translation>Incident bar gauge factor</translation>
+    </message>
+    <message>
+        <source>透射杆应变片灵敏系数</source>
+        <translation>Transmission bar gauge factor</translation>
+    </message>
+    <message>
+        <source>入射通道转换系数</source>
+        <translation>Incident channel conversion factor</translation>
+    </message>
+    <message>
+        <source>透射通道转换系数</source>
+        <translation>Transmitted channel conversion factor</translation>
+    </message>
+    <message>
+        <source>入射波起点</source>
+        <translation>Incident wave start</translation>
+    </message>
+    <message>
+        <source>反射波起点</source>
+        <translation>Reflected wave start</translation>
+    </message>
+    <message>
+        <source>透射波起点</source>
+        <translation>Transmitted wave start</translation>
+    </message>
+    <message>
+        <source>一次抽样的计算结果含有非有限数。</source>
+        <translation>The computation of one draw gave values that are not finite.</translation>
+    </message>
+    <message>
+        <source>内存不足，无法完成不确定度计算。</source>
+        <translation>Not enough memory to complete the uncertainty computation.</translation>
+    </message>
+    <message>
+        <source>未扰动的计算结果含有非有限数。</source>
+        <translation>The unperturbed computation gave values that are not finite.</translation>
+    </message>
+    <message>
+        <source>杆的波速为 %1 m/s：弥散修正需要大于零的波速。</source>
+        <translation>The bar wave speed is %1 m/s: the dispersion correction needs a wave speed above zero.</translation>
+    </message>
+    <message>
+        <source>杆的泊松比为 %1：弥散修正只适用于 0.05 至 0.49 之间的泊松比。</source>
+        <translation>The bar&apos;s Poisson&apos;s ratio is %1: the dispersion correction applies only to Poisson&apos;s ratios from 0.05 to 0.49.</translation>
+    </message>
+    <message>
+        <source>杆的直径为 %1 mm：弥散修正需要大于零的直径。</source>
+        <translation>The bar diameter is %1 mm: the dispersion correction needs a diameter above zero.</translation>
+    </message>
+    <message>
+        <source>应变片到试样端面的距离为 %1 mm：距离不能为负数。</source>
+        <translation>The distance from the gauge to the specimen end face is %1 mm: the distance cannot be negative.</translation>
+    </message>
+    <message>
+        <source>采样间隔为 %1 µs：弥散修正需要大于零的采样间隔。</source>
+        <translation>The sample interval is %1 µs: the dispersion correction needs a sample interval above zero.</translation>
+    </message>
+    <message>
+        <source>最大工程应力</source>
+        <translation>Peak engineering stress</translation>
+    </message>
+    <message>
+        <source>最大真应力</source>
+        <translation>Peak true stress</translation>
+    </message>
+    <message>
+        <source>最终工程应变</source>
+        <translation>Final engineering strain</translation>
+    </message>
+    <message>
+        <source>平均工程应变率</source>
+        <translation>Mean engineering strain rate</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1297,16 @@ Straighten curve</translation>
         <source>滚动</source>
         <translation>SCRL</translation>
     </message>
+    <message>
+        <source>打开示波器或记录仪保存的记录文件（ISF、CSV、TRC 等）
+打开记录文件</source>
+        <translation>Open a recording saved by an oscilloscope or data logger (ISF, CSV, TRC...)
+Open recording file</translation>
+    </message>
+    <message>
+        <source>打开记录文件(&amp;R)...</source>
+        <translation>Open &amp;Recording File...</translation>
+    </message>
 </context>
 <context>
     <name>velk::CMethodDlg</name>
@@ -1231,6 +1525,117 @@ Straighten curve</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CRecordingOpenDlg</name>
+    <message>
+        <source>自动识别</source>
+        <translation>Auto-detect</translation>
+    </message>
+    <message>
+        <source>分隔文本</source>
+        <translation>Delimited text</translation>
+    </message>
+    <message>
+        <source>Tektronix 文本</source>
+        <translation>Tektronix text</translation>
+    </message>
+    <message>
+        <source>制表符</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>无时间列</source>
+        <translation>no time column</translation>
+    </message>
+    <message>
+        <source>第 %1 列为序号</source>
+        <translation>column %1 is the sample number</translation>
+    </message>
+    <message>
+        <source>第 %1 列为时间（%2）</source>
+        <translation>column %1 is the time (%2)</translation>
+    </message>
+    <message>
+        <source>分隔符 %1，小数点 %2，表头 %3 行，%4</source>
+        <translation>delimiter %1, decimal mark %2, %3 header rows, %4</translation>
+    </message>
+    <message>
+        <source>文件 %1：%2</source>
+        <translation>File %1: %2</translation>
+    </message>
+    <message>
+        <source>打开记录文件</source>
+        <translation>Open recording file</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>一个文件（含两个通道）</source>
+        <translation>One file (both channels)</translation>
+    </message>
+    <message>
+        <source>两个文件</source>
+        <translation>Two files</translation>
+    </message>
+    <message>
+        <source>文件 %1：</source>
+        <translation>File %1:</translation>
+    </message>
+    <message>
+        <source>格式：</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>通道</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>采样间隔</source>
+        <translation>Sample interval</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>通道：</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>开始点：</source>
+        <translation>Start point:</translation>
+    </message>
+    <message>
+        <source>入射波</source>
+        <translation>Incident wave</translation>
+    </message>
+    <message>
+        <source>透射波</source>
+        <translation>Transmitted wave</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>文件 %1</source>
+        <translation>File %1</translation>
     </message>
 </context>
 <context>

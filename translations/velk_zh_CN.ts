@@ -337,14 +337,6 @@ on stderr).</source>
 退出状态：0 完成；2 用法错误；1 数据无法处理（程序的消息输出到 stderr）。</translation>
     </message>
     <message>
-        <source>name exactly one input: --tek, --cs, --record or --demo</source>
-        <translation>请只指定一个输入：--tek、--cs、--record 或 --demo</translation>
-    </message>
-    <message>
-        <source>--start applies to --tek and --cs only</source>
-        <translation>--start 只适用于 --tek 和 --cs</translation>
-    </message>
-    <message>
         <source>--bridge-inc and --bridge-tr do not apply to a CS20000 test, which is scaled by its calibration; use --factor-inc and --factor-tr</source>
         <translation>--bridge-inc 和 --bridge-tr 不适用于 CS20000 试验（它按自身标定换算）；请使用 --factor-inc 和 --factor-tr</translation>
     </message>
@@ -557,16 +549,8 @@ on stderr).</source>
         <translation>透射波基线范围，同 --baseline-inc</translation>
     </message>
     <message>
-        <source>write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf)</source>
-        <translation>将曲线类型 KIND (3..12) 的图像写入 FILE（.png、.svg 或 .pdf）</translation>
-    </message>
-    <message>
         <source>Plot</source>
         <translation>图像</translation>
-    </message>
-    <message>
-        <source>plot size in pixels, WxH (default 690x490)</source>
-        <translation>图像尺寸（像素），WxH（默认 690x490）</translation>
     </message>
     <message>
         <source>--size takes WxH in pixels, for example 690x490</source>
@@ -579,6 +563,306 @@ on stderr).</source>
     <message>
         <source>--plot writes .png, .svg or .pdf files</source>
         <translation>--plot 只写 .png、.svg 或 .pdf 文件</translation>
+    </message>
+    <message>
+        <source>记录文件 (*.isf *.csv *.trc *.txt)</source>
+        <translation>记录文件 (*.isf *.csv *.trc *.txt)</translation>
+    </message>
+    <message>
+        <source>请选择入射波和透射波通道。</source>
+        <translation>请选择入射波和透射波通道。</translation>
+    </message>
+    <message>
+        <source>文件 %1 不完整：波形描述比文件长。</source>
+        <translation>文件 %1 不完整：波形描述比文件长。</translation>
+    </message>
+    <message>
+        <source>文件 %1 是分段记录（%2 段），只读入了第一段。</source>
+        <translation>文件 %1 是分段记录（%2 段），只读入了第一段。</translation>
+    </message>
+    <message>
+        <source>文件 %1 与文件 %2 的采样间隔不同（%3 s 与 %4 s）。</source>
+        <translation>文件 %1 与文件 %2 的采样间隔不同（%3 s 与 %4 s）。</translation>
+    </message>
+    <message>
+        <source>文件 %1 中没有通道 %2。</source>
+        <translation>文件 %1 中没有通道 %2。</translation>
+    </message>
+    <message>
+        <source>开始点 %1 超出了文件 %2 的数据长度 %3。</source>
+        <translation>开始点 %1 超出了文件 %2 的数据长度 %3。</translation>
+    </message>
+    <message>
+        <source>无法识别文件 %1 的格式，请指定文件格式。</source>
+        <translation>无法识别文件 %1 的格式，请指定文件格式。</translation>
+    </message>
+    <message>
+        <source>文件 %1 不是文本文件。</source>
+        <translation>文件 %1 不是文本文件。</translation>
+    </message>
+    <message>
+        <source>文件 %1 是频域数据（%2），不是波形记录。</source>
+        <translation>文件 %1 是频域数据（%2），不是波形记录。</translation>
+    </message>
+    <message>
+        <source>文件 %1 不完整：数据块长度 %2 字节超出文件。</source>
+        <translation>文件 %1 不完整：数据块长度 %2 字节超出文件。</translation>
+    </message>
+    <message>
+        <source>文件 %1 中的点数 %2 无效。</source>
+        <translation>文件 %1 中的点数 %2 无效。</translation>
+    </message>
+    <message>
+        <source>文件 %1 的点数超过了可以处理的范围。</source>
+        <translation>文件 %1 的点数超过了可以处理的范围。</translation>
+    </message>
+    <message>
+        <source>文件 %1 中的换算系数 %2 无效：换算出的电压超出范围。</source>
+        <translation>文件 %1 中的换算系数 %2 无效：换算出的电压超出范围。</translation>
+    </message>
+    <message>
+        <source>文件 %1 第 %2 行的“%3”不是数字。</source>
+        <translation>文件 %1 第 %2 行的“%3”不是数字。</translation>
+    </message>
+    <message>
+        <source>文件 %1 第 %2 行的列数与前面的数据行不同。</source>
+        <translation>文件 %1 第 %2 行的列数与前面的数据行不同。</translation>
+    </message>
+    <message>
+        <source>文件 %1 第 %2 行的分隔符与其他行不同。</source>
+        <translation>文件 %1 第 %2 行的分隔符与其他行不同。</translation>
+    </message>
+    <message>
+        <source>文件 %1 中的通道 %2 没有数据。</source>
+        <translation>文件 %1 中的通道 %2 没有数据。</translation>
+    </message>
+    <message>
+        <source>文件 %1 的时间列不均匀：第 %2 行的时间间隔与其他行不同。</source>
+        <translation>文件 %1 的时间列不均匀：第 %2 行的时间间隔与其他行不同。</translation>
+    </message>
+    <message>
+        <source>文件 %1 的波形前导中缺少 %2。</source>
+        <translation>文件 %1 的波形前导中缺少 %2。</translation>
+    </message>
+    <message>
+        <source>文件 %1 的数据格式 %2 无法读入。</source>
+        <translation>文件 %1 的数据格式 %2 无法读入。</translation>
+    </message>
+    <message>
+        <source>文件 %1 中没有波形数据块（CURVE）。</source>
+        <translation>文件 %1 中没有波形数据块（CURVE）。</translation>
+    </message>
+    <message>
+        <source>文件 %1 中有 %2 个波形记录，只读入了第一个。</source>
+        <translation>文件 %1 中有 %2 个波形记录，只读入了第一个。</translation>
+    </message>
+    <message>
+        <source>文件 %1 是 %2 格式，请用原来的打开命令打开。</source>
+        <translation>文件 %1 是 %2 格式，请用原来的打开命令打开。</translation>
+    </message>
+    <message>
+        <source>write the plot of curve kind KIND (3..12) to FILE (.png, .svg or .pdf); may be given several times</source>
+        <translation>将曲线类型 KIND (3..12) 的图像写入 FILE（.png、.svg 或 .pdf）；可多次给出</translation>
+    </message>
+    <message>
+        <source>size in pixels of the plot before it, WxH (default 690x490); before the first --plot, of every plot without its own</source>
+        <translation>前一个 --plot 图像的尺寸（像素），WxH（默认 690x490）；在第一个 --plot 之前给出时，为所有未单独指定尺寸的图像的尺寸</translation>
+    </message>
+    <message>
+        <source>--size follows the --plot whose size it sets, once</source>
+        <translation>--size 紧跟在它所设定尺寸的 --plot 之后，每个 --plot 只能有一个</translation>
+    </message>
+    <message>
+        <source>Instrument recordings</source>
+        <translation>仪器记录文件</translation>
+    </message>
+    <message>
+        <source>Recording holding the incident channel</source>
+        <translation>含入射波通道的记录文件</translation>
+    </message>
+    <message>
+        <source>Incident channel: its name in the file or its number from 1 (default 1)</source>
+        <translation>入射波通道：文件中的通道名，或从 1 起的通道号（默认 1）</translation>
+    </message>
+    <message>
+        <source>Recording holding the transmitted channel (may be the --inc file)</source>
+        <translation>含透射波通道的记录文件（可与 --inc 为同一文件）</translation>
+    </message>
+    <message>
+        <source>Transmitted channel: its name in the file or its number from 1 (default 1)</source>
+        <translation>透射波通道：文件中的通道名，或从 1 起的通道号（默认 1）</translation>
+    </message>
+    <message>
+        <source>Format of the --inc, --tr and --describe files</source>
+        <translation>--inc、--tr 和 --describe 文件的格式</translation>
+    </message>
+    <message>
+        <source>Print the file&apos;s format, channels, point counts, intervals and units as JSON and exit</source>
+        <translation>以 JSON 输出文件的格式、通道、点数、采样间隔和单位，然后退出</translation>
+    </message>
+    <message>
+        <source>Write the two waves as read, before any processing, as CSV</source>
+        <translation>将读入的两个波形（未经任何处理）写成 CSV 文件</translation>
+    </message>
+    <message>
+        <source>--inc and --tr go together</source>
+        <translation>--inc 和 --tr 须同时指定</translation>
+    </message>
+    <message>
+        <source>--inc-channel and --tr-channel apply to --inc and --tr only</source>
+        <translation>--inc-channel 和 --tr-channel 只适用于 --inc 和 --tr</translation>
+    </message>
+    <message>
+        <source>--format applies to --inc, --tr and --describe</source>
+        <translation>--format 只适用于 --inc、--tr 和 --describe</translation>
+    </message>
+    <message>
+        <source>a test record file holds both channels: give the same file to --inc and --tr</source>
+        <translation>试验记录文件包含两个通道：请为 --inc 和 --tr 指定同一个文件</translation>
+    </message>
+    <message>
+        <source>name exactly one input: --tek, --cs, --record, --demo or --inc with --tr</source>
+        <translation>请只指定一个输入：--tek、--cs、--record、--demo 或 --inc 加 --tr</translation>
+    </message>
+    <message>
+        <source>--start applies to --tek, --cs and --inc with --tr only</source>
+        <translation>--start 只适用于 --tek、--cs 和 --inc 加 --tr</translation>
+    </message>
+    <message>
+        <source>应变片灵敏系数</source>
+        <translation>应变片灵敏系数</translation>
+    </message>
+    <message>
+        <source>桥路或标定系数</source>
+        <translation>桥路或标定系数</translation>
+    </message>
+    <message>
+        <source>压杆弹性模量</source>
+        <translation>压杆弹性模量</translation>
+    </message>
+    <message>
+        <source>压杆波速</source>
+        <translation>压杆波速</translation>
+    </message>
+    <message>
+        <source>压杆直径</source>
+        <translation>压杆直径</translation>
+    </message>
+    <message>
+        <source>试样直径</source>
+        <translation>试样直径</translation>
+    </message>
+    <message>
+        <source>试样厚度</source>
+        <translation>试样厚度</translation>
+    </message>
+    <message>
+        <source>采样频率</source>
+        <translation>采样频率</translation>
+    </message>
+    <message>
+        <source>波窗起点</source>
+        <translation>波窗起点</translation>
+    </message>
+    <message>
+        <source>采样点</source>
+        <translation>采样点</translation>
+    </message>
+    <message>
+        <source>不确定度文件的内容必须是一个 JSON 对象。</source>
+        <translation>不确定度文件的内容必须是一个 JSON 对象。</translation>
+    </message>
+    <message>
+        <source>不确定度文件中的名称“%1”不认识。</source>
+        <translation>不确定度文件中的名称“%1”不认识。</translation>
+    </message>
+    <message>
+        <source>不确定度“%1”的值 %2 不可用：须为不小于零的数。</source>
+        <translation>不确定度“%1”的值 %2 不可用：须为不小于零的数。</translation>
+    </message>
+    <message>
+        <source>不确定度“%1”的值 %2 不可用：须为 0 至 %3 之间的整数（采样点数）。</source>
+        <translation>不确定度“%1”的值 %2 不可用：须为 0 至 %3 之间的整数（采样点数）。</translation>
+    </message>
+    <message>
+        <source>不确定度文件不是有效的 JSON 文本。</source>
+        <translation>不确定度文件不是有效的 JSON 文本。</translation>
+    </message>
+    <message>
+        <source>入射杆应变片灵敏系数</source>
+        <translation>入射杆应变片灵敏系数</translation>
+    </message>
+    <message>
+        <source>透射杆应变片灵敏系数</source>
+        <translation>透射杆应变片灵敏系数</translation>
+    </message>
+    <message>
+        <source>入射通道转换系数</source>
+        <translation>入射通道转换系数</translation>
+    </message>
+    <message>
+        <source>透射通道转换系数</source>
+        <translation>透射通道转换系数</translation>
+    </message>
+    <message>
+        <source>入射波起点</source>
+        <translation>入射波起点</translation>
+    </message>
+    <message>
+        <source>反射波起点</source>
+        <translation>反射波起点</translation>
+    </message>
+    <message>
+        <source>透射波起点</source>
+        <translation>透射波起点</translation>
+    </message>
+    <message>
+        <source>一次抽样的计算结果含有非有限数。</source>
+        <translation>一次抽样的计算结果含有非有限数。</translation>
+    </message>
+    <message>
+        <source>内存不足，无法完成不确定度计算。</source>
+        <translation>内存不足，无法完成不确定度计算。</translation>
+    </message>
+    <message>
+        <source>未扰动的计算结果含有非有限数。</source>
+        <translation>未扰动的计算结果含有非有限数。</translation>
+    </message>
+    <message>
+        <source>杆的波速为 %1 m/s：弥散修正需要大于零的波速。</source>
+        <translation>杆的波速为 %1 m/s：弥散修正需要大于零的波速。</translation>
+    </message>
+    <message>
+        <source>杆的泊松比为 %1：弥散修正只适用于 0.05 至 0.49 之间的泊松比。</source>
+        <translation>杆的泊松比为 %1：弥散修正只适用于 0.05 至 0.49 之间的泊松比。</translation>
+    </message>
+    <message>
+        <source>杆的直径为 %1 mm：弥散修正需要大于零的直径。</source>
+        <translation>杆的直径为 %1 mm：弥散修正需要大于零的直径。</translation>
+    </message>
+    <message>
+        <source>应变片到试样端面的距离为 %1 mm：距离不能为负数。</source>
+        <translation>应变片到试样端面的距离为 %1 mm：距离不能为负数。</translation>
+    </message>
+    <message>
+        <source>采样间隔为 %1 µs：弥散修正需要大于零的采样间隔。</source>
+        <translation>采样间隔为 %1 µs：弥散修正需要大于零的采样间隔。</translation>
+    </message>
+    <message>
+        <source>最大工程应力</source>
+        <translation>最大工程应力</translation>
+    </message>
+    <message>
+        <source>最大真应力</source>
+        <translation>最大真应力</translation>
+    </message>
+    <message>
+        <source>最终工程应变</source>
+        <translation>最终工程应变</translation>
+    </message>
+    <message>
+        <source>平均工程应变率</source>
+        <translation>平均工程应变率</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1294,16 @@ Export plot</translation>
         <source>滚动</source>
         <translation>滚动</translation>
     </message>
+    <message>
+        <source>打开示波器或记录仪保存的记录文件（ISF、CSV、TRC 等）
+打开记录文件</source>
+        <translation>打开示波器或记录仪保存的记录文件（ISF、CSV、TRC 等）
+打开记录文件</translation>
+    </message>
+    <message>
+        <source>打开记录文件(&amp;R)...</source>
+        <translation>打开记录文件(&amp;R)...</translation>
+    </message>
 </context>
 <context>
     <name>velk::CMethodDlg</name>
@@ -1228,6 +1522,117 @@ Export plot</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CRecordingOpenDlg</name>
+    <message>
+        <source>自动识别</source>
+        <translation>自动识别</translation>
+    </message>
+    <message>
+        <source>分隔文本</source>
+        <translation>分隔文本</translation>
+    </message>
+    <message>
+        <source>Tektronix 文本</source>
+        <translation>Tektronix 文本</translation>
+    </message>
+    <message>
+        <source>制表符</source>
+        <translation>制表符</translation>
+    </message>
+    <message>
+        <source>无时间列</source>
+        <translation>无时间列</translation>
+    </message>
+    <message>
+        <source>第 %1 列为序号</source>
+        <translation>第 %1 列为序号</translation>
+    </message>
+    <message>
+        <source>第 %1 列为时间（%2）</source>
+        <translation>第 %1 列为时间（%2）</translation>
+    </message>
+    <message>
+        <source>分隔符 %1，小数点 %2，表头 %3 行，%4</source>
+        <translation>分隔符 %1，小数点 %2，表头 %3 行，%4</translation>
+    </message>
+    <message>
+        <source>文件 %1：%2</source>
+        <translation>文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>打开记录文件</source>
+        <translation>打开记录文件</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>一个文件（含两个通道）</source>
+        <translation>一个文件（含两个通道）</translation>
+    </message>
+    <message>
+        <source>两个文件</source>
+        <translation>两个文件</translation>
+    </message>
+    <message>
+        <source>文件 %1：</source>
+        <translation>文件 %1：</translation>
+    </message>
+    <message>
+        <source>格式：</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>通道</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>点数</translation>
+    </message>
+    <message>
+        <source>采样间隔</source>
+        <translation>采样间隔</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>通道：</source>
+        <translation>通道：</translation>
+    </message>
+    <message>
+        <source>开始点：</source>
+        <translation>开始点：</translation>
+    </message>
+    <message>
+        <source>入射波</source>
+        <translation>入射波</translation>
+    </message>
+    <message>
+        <source>透射波</source>
+        <translation>透射波</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>文件 %1</source>
+        <translation>文件 %1</translation>
     </message>
 </context>
 <context>

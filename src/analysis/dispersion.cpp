@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <kissfft/kissfft.hh>
 
+#include "record/tr_noop.h"
+
 namespace velk {
 
 namespace {
@@ -68,16 +70,21 @@ long DispersionMarginSamples(const DispersiveBar& bar, double distanceMm, double
 DispersionProblem CheckDispersionInputs(const DispersiveBar& bar, double distanceMm,
                                         double sampleIntervalUs) {
   if (!(bar.waveSpeedMs > 0.0) || !std::isfinite(bar.waveSpeedMs))
-    return {"杆的波速为 %1 m/s：弥散修正需要大于零的波速。", {Num(bar.waveSpeedMs)}};
+    return {VELK_TRANSLATE_NOOP("velk", "杆的波速为 %1 m/s：弥散修正需要大于零的波速。"),
+            {Num(bar.waveSpeedMs)}};
   if (!(bar.poissonRatio >= kMinPoissonRatio && bar.poissonRatio <= kMaxPoissonRatio))
-    return {"杆的泊松比为 %1：弥散修正只适用于 0.05 至 0.49 之间的泊松比。",
+    return {VELK_TRANSLATE_NOOP("velk",
+                                "杆的泊松比为 %1：弥散修正只适用于 0.05 至 0.49 之间的泊松比。"),
             {Num(bar.poissonRatio)}};
   if (!(bar.diameterMm > 0.0) || !std::isfinite(bar.diameterMm))
-    return {"杆的直径为 %1 mm：弥散修正需要大于零的直径。", {Num(bar.diameterMm)}};
+    return {VELK_TRANSLATE_NOOP("velk", "杆的直径为 %1 mm：弥散修正需要大于零的直径。"),
+            {Num(bar.diameterMm)}};
   if (!(distanceMm >= 0.0) || !std::isfinite(distanceMm))
-    return {"应变片到试样端面的距离为 %1 mm：距离不能为负数。", {Num(distanceMm)}};
+    return {VELK_TRANSLATE_NOOP("velk", "应变片到试样端面的距离为 %1 mm：距离不能为负数。"),
+            {Num(distanceMm)}};
   if (!(sampleIntervalUs > 0.0) || !std::isfinite(sampleIntervalUs))
-    return {"采样间隔为 %1 µs：弥散修正需要大于零的采样间隔。", {Num(sampleIntervalUs)}};
+    return {VELK_TRANSLATE_NOOP("velk", "采样间隔为 %1 µs：弥散修正需要大于零的采样间隔。"),
+            {Num(sampleIntervalUs)}};
   return {};
 }
 

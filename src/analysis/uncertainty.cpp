@@ -13,6 +13,8 @@
 #include <new>
 #include <thread>
 
+#include "record/tr_noop.h"
+
 namespace velk {
 
 std::pair<int, int> CoverageRanks(int m, double coverage) {
@@ -157,7 +159,8 @@ struct FirstFailure {
   void Note(int t, const ModelResult& r) {
     if (t >= task) return;
     task = t;
-    text = r.failureText.empty() ? "一次抽样的计算结果含有非有限数。" : r.failureText;
+    text = r.failureText.empty() ? VELK_TRANSLATE_NOOP("velk", "一次抽样的计算结果含有非有限数。")
+                                 : r.failureText;
     args = r.failureArgs;
   }
 };
@@ -183,7 +186,7 @@ void Work(Shared& s, UncertaintyModel& model, Extremes& acc, FirstFailure& failu
     try {
       ok = model(s.tasks[t], r) && AllFinite(r);
     } catch (const std::exception&) {
-      r.failureText = "内存不足，无法完成不确定度计算。";
+      r.failureText = VELK_TRANSLATE_NOOP("velk", "内存不足，无法完成不确定度计算。");
       ok = false;
     }
     if (ok) {
@@ -277,8 +280,9 @@ UncertaintyResult RunUncertainty(const UncertaintyInputs& in, const UncertaintyM
   for (int t = 0; t < threads; ++t) models.push_back(make());
 
   if (!models[0](Perturbation{}, out.nominal) || !AllFinite(out.nominal)) {
-    out.failureText = out.nominal.failureText.empty() ? "未扰动的计算结果含有非有限数。"
-                                                      : out.nominal.failureText;
+    out.failureText = out.nominal.failureText.empty()
+                          ? VELK_TRANSLATE_NOOP("velk", "未扰动的计算结果含有非有限数。")
+                          : out.nominal.failureText;
     out.failureArgs = out.nominal.failureArgs;
     return out;
   }

@@ -9,6 +9,7 @@
 
 #include "analysis/uncertainty.h"
 #include "record/scripted_interaction.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
@@ -26,21 +27,23 @@ constexpr int kMaxWindowShift = 1000;
 
 const std::array<UncertaintyField, 9>& UncertaintyFields() {
   static const std::array<UncertaintyField, 9> kFields = {{
-      {"gauge_factor_percent", "应变片灵敏系数", "%"},
-      {"conversion_factor_percent", "桥路或标定系数", "%"},
-      {"bar_modulus_percent", "压杆弹性模量", "%"},
-      {"bar_wave_speed_percent", "压杆波速", "%"},
-      {"bar_diameter_mm", "压杆直径", "mm"},
-      {"specimen_diameter_mm", "试样直径", "mm"},
-      {"specimen_thickness_mm", "试样厚度", "mm"},
-      {"sampling_frequency_ppm", "采样频率", "ppm"},
-      {"window_start_samples", "波窗起点", "采样点"},
+      {"gauge_factor_percent", VELK_TRANSLATE_NOOP("velk", "应变片灵敏系数"), "%"},
+      {"conversion_factor_percent", VELK_TRANSLATE_NOOP("velk", "桥路或标定系数"), "%"},
+      {"bar_modulus_percent", VELK_TRANSLATE_NOOP("velk", "压杆弹性模量"), "%"},
+      {"bar_wave_speed_percent", VELK_TRANSLATE_NOOP("velk", "压杆波速"), "%"},
+      {"bar_diameter_mm", VELK_TRANSLATE_NOOP("velk", "压杆直径"), "mm"},
+      {"specimen_diameter_mm", VELK_TRANSLATE_NOOP("velk", "试样直径"), "mm"},
+      {"specimen_thickness_mm", VELK_TRANSLATE_NOOP("velk", "试样厚度"), "mm"},
+      {"sampling_frequency_ppm", VELK_TRANSLATE_NOOP("velk", "采样频率"), "ppm"},
+      {"window_start_samples", VELK_TRANSLATE_NOOP("velk", "波窗起点"),
+       VELK_TRANSLATE_NOOP("velk", "采样点")},
   }};
   return kFields;
 }
 
 UncertaintyProblem ReadUncertaintyInputs(const nlohmann::json& j, UncertaintyInputs& in) {
-  if (!j.is_object()) return {"不确定度文件的内容必须是一个 JSON 对象。", {}};
+  if (!j.is_object())
+    return {VELK_TRANSLATE_NOOP("velk", "不确定度文件的内容必须是一个 JSON 对象。"), {}};
   const auto& fields = UncertaintyFields();
   UncertaintyInputs read = in;
   for (const auto& item : j.items()) {
@@ -48,17 +51,20 @@ UncertaintyProblem ReadUncertaintyInputs(const nlohmann::json& j, UncertaintyInp
     const nlohmann::json& value = item.value();
     const auto f = std::find_if(fields.begin(), fields.end(),
                                 [&](const UncertaintyField& x) { return key == x.key; });
-    if (f == fields.end()) return {"不确定度文件中的名称“%1”不认识。", {key}};
+    if (f == fields.end())
+      return {VELK_TRANSLATE_NOOP("velk", "不确定度文件中的名称“%1”不认识。"), {key}};
     const auto index = static_cast<std::size_t>(f - fields.begin());
     const double v = value.is_number() ? value.get<double>() : NAN;
     if (index < kRealMembers.size()) {
       if (!std::isfinite(v) || v < 0.0) {
-        return {"不确定度“%1”的值 %2 不可用：须为不小于零的数。", {key, value.dump()}};
+        return {VELK_TRANSLATE_NOOP("velk", "不确定度“%1”的值 %2 不可用：须为不小于零的数。"),
+                {key, value.dump()}};
       }
       read.*kRealMembers[index] = v;
     } else {
       if (!(v >= 0.0 && v <= kMaxWindowShift) || std::trunc(v) != v) {
-        return {"不确定度“%1”的值 %2 不可用：须为 0 至 %3 之间的整数（采样点数）。",
+        return {VELK_TRANSLATE_NOOP(
+                    "velk", "不确定度“%1”的值 %2 不可用：须为 0 至 %3 之间的整数（采样点数）。"),
                 {key, value.dump(), std::to_string(kMaxWindowShift)}};
       }
       read.windowStartSamples = static_cast<int>(v);
@@ -70,7 +76,8 @@ UncertaintyProblem ReadUncertaintyInputs(const nlohmann::json& j, UncertaintyInp
 
 UncertaintyProblem ParseUncertaintyInputs(std::string_view text, UncertaintyInputs& in) {
   const nlohmann::json j = nlohmann::json::parse(text, nullptr, false);
-  if (j.is_discarded()) return {"不确定度文件不是有效的 JSON 文本。", {}};
+  if (j.is_discarded())
+    return {VELK_TRANSLATE_NOOP("velk", "不确定度文件不是有效的 JSON 文本。"), {}};
   return ReadUncertaintyInputs(j, in);
 }
 
@@ -88,19 +95,20 @@ void from_json(const nlohmann::json& j, UncertaintyInputs& in) {
 }
 
 const char* UncertaintyInputLabel(int input) {
-  static const char* const kLabels[kInputCount] = {"入射杆应变片灵敏系数",
-                                                   "透射杆应变片灵敏系数",
-                                                   "入射通道转换系数",
-                                                   "透射通道转换系数",
-                                                   "压杆弹性模量",
-                                                   "压杆波速",
-                                                   "压杆直径",
-                                                   "试样直径",
-                                                   "试样厚度",
-                                                   "采样频率",
-                                                   "入射波起点",
-                                                   "反射波起点",
-                                                   "透射波起点"};
+  static const char* const kLabels[kInputCount] = {
+      VELK_TRANSLATE_NOOP("velk", "入射杆应变片灵敏系数"),
+      VELK_TRANSLATE_NOOP("velk", "透射杆应变片灵敏系数"),
+      VELK_TRANSLATE_NOOP("velk", "入射通道转换系数"),
+      VELK_TRANSLATE_NOOP("velk", "透射通道转换系数"),
+      VELK_TRANSLATE_NOOP("velk", "压杆弹性模量"),
+      VELK_TRANSLATE_NOOP("velk", "压杆波速"),
+      VELK_TRANSLATE_NOOP("velk", "压杆直径"),
+      VELK_TRANSLATE_NOOP("velk", "试样直径"),
+      VELK_TRANSLATE_NOOP("velk", "试样厚度"),
+      VELK_TRANSLATE_NOOP("velk", "采样频率"),
+      VELK_TRANSLATE_NOOP("velk", "入射波起点"),
+      VELK_TRANSLATE_NOOP("velk", "反射波起点"),
+      VELK_TRANSLATE_NOOP("velk", "透射波起点")};
   return input >= 0 && input < kInputCount ? kLabels[input] : "";
 }
 

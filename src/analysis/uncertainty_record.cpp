@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "record/scripted_interaction.h"
+#include "record/tr_noop.h"
 #include "reduction/stress_strain.h"
 
 namespace velk {
@@ -140,10 +141,10 @@ std::vector<double> StandardSummaryValues(const ResultCurves& curves) {
 
 const std::array<UncertaintyField, 4>& StandardSummaryFields() {
   static const std::array<UncertaintyField, 4> kFields = {{
-      {"peak_engineering_stress", "最大工程应力", "MPa"},
-      {"peak_true_stress", "最大真应力", "MPa"},
-      {"final_engineering_strain", "最终工程应变", ""},
-      {"mean_engineering_strain_rate", "平均工程应变率", "1/s"},
+      {"peak_engineering_stress", VELK_TRANSLATE_NOOP("velk", "最大工程应力"), "MPa"},
+      {"peak_true_stress", VELK_TRANSLATE_NOOP("velk", "最大真应力"), "MPa"},
+      {"final_engineering_strain", VELK_TRANSLATE_NOOP("velk", "最终工程应变"), ""},
+      {"mean_engineering_strain_rate", VELK_TRANSLATE_NOOP("velk", "平均工程应变率"), "1/s"},
   }};
   return kFields;
 }

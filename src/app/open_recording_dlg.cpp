@@ -75,6 +75,11 @@ QString LayoutText(const DelimitedLayout& l) {
       .arg(time);
 }
 
+// "文件 1：" in front of a text about file k; one substitution, so a "%" in the text stays.
+QString FileNote(int k, const QString& text) {
+  return CRecordingOpenDlg::tr("文件 %1：%2").arg(QString::number(k + 1), text);
+}
+
 }  // namespace
 
 CRecordingOpenDlg::CRecordingOpenDlg(RecordingOpenFields& fields, Interaction& ui, QWidget* parent)
@@ -185,11 +190,11 @@ bool CRecordingOpenDlg::TwoFiles() const { return m_mode->checkedId() == 2; }
 void CRecordingOpenDlg::Browse(int k) {
   const std::string start =
       k < static_cast<int>(m_fields.paths.size()) ? m_fields.paths[k] : std::string();
-  const auto chosen =
-      m_ui.AskOpenPath("打开",
-                       {{"记录文件 (*.isf *.csv *.trc *.txt)", "*.isf *.csv *.trc *.txt"},
-                        {"所有文件 (*.*)", "*.*"}},
-                       start);
+  const auto chosen = m_ui.AskOpenPath(
+      QT_TRANSLATE_NOOP("velk", "打开"),
+      {{QT_TRANSLATE_NOOP("velk", "记录文件 (*.isf *.csv *.trc *.txt)"), "*.isf *.csv *.trc *.txt"},
+       {QT_TRANSLATE_NOOP("velk", "所有文件 (*.*)"), "*.*"}},
+      start);
   if (!chosen) return;
   if (m_fields.paths.size() <= static_cast<std::size_t>(k)) {
     m_fields.paths.resize(k + 1);
@@ -230,7 +235,7 @@ void CRecordingOpenDlg::Refresh() {
     const RecordingResult& r = m_fields.read[k];
     const QString file = tr("文件 %1").arg(k + 1);
     if (!r.ok) {
-      notes << file + QStringLiteral("：") + TranslateMessage(r.message, r.args);
+      notes << FileNote(k, TranslateMessage(r.message, r.args));
       continue;
     }
     for (const RecordingChannel& c : r.recording.channels) {
@@ -244,9 +249,9 @@ void CRecordingOpenDlg::Refresh() {
       for (int col = 3; col <= 5; ++col) item->setTextAlignment(col, Qt::AlignRight);
     }
     if (r.recording.format == RecordingFormat::kDelimited)
-      notes << file + QStringLiteral("：") + LayoutText(r.recording.layout);
+      notes << FileNote(k, LayoutText(r.recording.layout));
     for (const Recording::Note& n : r.recording.notes)
-      notes << file + QStringLiteral("：") + TranslateMessage(n.text, n.args);
+      notes << FileNote(k, TranslateMessage(n.text, n.args));
   }
   for (int col = 0; col < m_channels->columnCount(); ++col) m_channels->resizeColumnToContents(col);
   m_layout->setText(notes.join(QLatin1Char('\n')));
@@ -261,10 +266,8 @@ void CRecordingOpenDlg::FillChannelCombos() {
     const RecordingResult& r = m_fields.read[k];
     if (!r.ok) continue;
     for (int c = 0; c < static_cast<int>(r.recording.channels.size()); ++c) {
-      const QString text =
-          tr("文件 %1：%2")
-              .arg(k + 1)
-              .arg(QString::fromStdString(r.recording.channels[static_cast<std::size_t>(c)].name));
+      const QString text = FileNote(
+          k, QString::fromStdString(r.recording.channels[static_cast<std::size_t>(c)].name));
       for (QComboBox* combo : {m_incident, m_transmitted}) combo->addItem(text, QPoint(k, c));
     }
   }
@@ -285,9 +288,9 @@ bool CRecordingOpenDlg::ReadStart(QLineEdit* edit, int& value) {
   bool ok = false;
   const int v = edit->text().trimmed().toInt(&ok);
   if (!ok) {
-    m_ui.ShowMessage("请键入一个整数。");
+    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "请键入一个整数。"));
   } else if (v < 0) {
-    m_ui.ShowMessage("开始点不能为负数。");
+    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "开始点不能为负数。"));
     ok = false;
   }
   if (!ok) {
@@ -302,7 +305,7 @@ bool CRecordingOpenDlg::ReadStart(QLineEdit* edit, int& value) {
 void CRecordingOpenDlg::accept() {
   ChannelPick inc, tr;
   if (!Pick(m_incident, inc) || !Pick(m_transmitted, tr)) {
-    m_ui.ShowMessage("请选择入射波和透射波通道。");
+    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "请选择入射波和透射波通道。"));
     return;
   }
   int incStart = 0, trStart = 0;

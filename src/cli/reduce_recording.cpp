@@ -7,8 +7,10 @@
 #include <ostream>
 
 #include "cli/reduce_cli.h"
+#include "cli/reduce_language.h"
 #include "record/file_io.h"
 #include "record/recording_install.h"
+#include "record/tr_noop.h"
 
 namespace velk::cli {
 
@@ -26,56 +28,78 @@ RecordingFormat FormatNamed(const std::string& name) {
   return RecordingFormat::kAuto;
 }
 
+// A message's arguments as BatchInteraction shows them: an argument may itself be a source text;
+// a path or a number is not in the catalogue and stays as it is.
+std::vector<std::string> TranslatedArgs(const std::vector<std::string>& args) {
+  std::vector<std::string> out;
+  for (const std::string& a : args) out.push_back(Translate(a));
+  return out;
+}
+
 std::string Delimiter(char c) { return c == '\t' ? "tab" : std::string(1, c); }
 
 }  // namespace
 
 void AddRecordingOptions(CLI::App& app, ReduceOptions& o) {
-  const char* group = "Instrument recordings";
+  const char* group = VELK_TRANSLATE_NOOP("velk", "Instrument recordings");
   std::vector<std::string> names;
   for (const RecordingFormat f : kFormats) names.emplace_back(RecordingFormatName(f));
-  app.add_option("--inc", o.inc, "Recording holding the incident channel")
+  app.add_option("--inc", o.inc,
+                 VELK_TRANSLATE_NOOP("velk", "Recording holding the incident channel"))
       ->type_name("FILE")
       ->group(group);
-  app.add_option("--inc-channel", o.incChannel,
-                 "Incident channel: its name in the file or its number from 1 (default 1)")
+  app.add_option(
+         "--inc-channel", o.incChannel,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Incident channel: its name in the file or its number from 1 (default 1)"))
       ->type_name("NAME|N")
       ->group(group);
-  app.add_option("--tr", o.tr, "Recording holding the transmitted channel (may be the --inc file)")
+  app.add_option("--tr", o.tr,
+                 VELK_TRANSLATE_NOOP(
+                     "velk", "Recording holding the transmitted channel (may be the --inc file)"))
       ->type_name("FILE")
       ->group(group);
-  app.add_option("--tr-channel", o.trChannel,
-                 "Transmitted channel: its name in the file or its number from 1 (default 1)")
+  app.add_option(
+         "--tr-channel", o.trChannel,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Transmitted channel: its name in the file or its number from 1 (default 1)"))
       ->type_name("NAME|N")
       ->group(group);
-  app.add_option("--format", o.format, "Format of the --inc, --tr and --describe files")
+  app.add_option("--format", o.format,
+                 VELK_TRANSLATE_NOOP("velk", "Format of the --inc, --tr and --describe files"))
       ->check(CLI::IsMember(names))
       ->group(group);
   app.add_option("--describe", o.describe,
-                 "Print the file's format, channels, point counts, intervals and units as JSON "
-                 "and exit")
+                 VELK_TRANSLATE_NOOP("velk",
+                                     "Print the file's format, channels, point counts, intervals "
+                                     "and units as JSON and exit"))
       ->type_name("FILE")
       ->group(group);
-  app.add_option("--waves-csv", o.wavesCsv,
-                 "Write the two waves as read, before any processing, as CSV")
+  app.add_option(
+         "--waves-csv", o.wavesCsv,
+         VELK_TRANSLATE_NOOP("velk", "Write the two waves as read, before any processing, as CSV"))
       ->type_name("FILE")
       ->group(group);
 }
 
 std::string CheckRecordingOptions(const ReduceOptions& o) {
-  if (o.inc.empty() != o.tr.empty()) return "--inc and --tr go together";
+  if (o.inc.empty() != o.tr.empty())
+    return VELK_TRANSLATE_NOOP("velk", "--inc and --tr go together");
   if (o.inc.empty() && (!o.incChannel.empty() || !o.trChannel.empty()))
-    return "--inc-channel and --tr-channel apply to --inc and --tr only";
-  if (o.inc.empty() && o.format != "auto") return "--format applies to --inc, --tr and --describe";
+    return VELK_TRANSLATE_NOOP("velk",
+                               "--inc-channel and --tr-channel apply to --inc and --tr only");
+  if (o.inc.empty() && o.format != "auto")
+    return VELK_TRANSLATE_NOOP("velk", "--format applies to --inc, --tr and --describe");
   if (o.format == "record" && o.inc != o.tr)
-    return "a test record file holds both channels: give the same file to --inc and --tr";
+    return VELK_TRANSLATE_NOOP(
+        "velk", "a test record file holds both channels: give the same file to --inc and --tr");
   return {};
 }
 
 int DescribeRecording(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
   const RecordingResult r = ReadRecording(o.describe, FormatNamed(o.format));
   if (!r.ok) {
-    err << "velk-reduce: " << FormatArgs(r.message, r.args) << "\n";
+    err << "velk-reduce: " << FormatArgs(Translate(r.message), TranslatedArgs(r.args)) << "\n";
     return kExitFailed;
   }
   nlohmann::ordered_json j;
@@ -101,7 +125,7 @@ int DescribeRecording(const ReduceOptions& o, std::ostream& out, std::ostream& e
   }
   j["notes"] = nlohmann::json::array();
   for (const Recording::Note& n : r.recording.notes)
-    j["notes"].push_back(FormatArgs(n.text, n.args));
+    j["notes"].push_back(FormatArgs(Translate(n.text), TranslatedArgs(n.args)));
   out << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   return kExitDone;
 }

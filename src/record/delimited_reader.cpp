@@ -21,16 +21,20 @@
 #include "record/c_number.h"
 #include "record/large_buffer.h"
 #include "record/recording_parse.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
 namespace {
 
-constexpr const char* kNotNumber = "文件 %1 第 %2 行的“%3”不是数字。";
-constexpr const char* kColumns = "文件 %1 第 %2 行的列数与前面的数据行不同。";
-constexpr const char* kMixed = "文件 %1 第 %2 行的分隔符与其他行不同。";
-constexpr const char* kEmptyChannel = "文件 %1 中的通道 %2 没有数据。";
-constexpr const char* kNotUniform = "文件 %1 的时间列不均匀：第 %2 行的时间间隔与其他行不同。";
+constexpr const char* kNotNumber = VELK_TRANSLATE_NOOP("velk", "文件 %1 第 %2 行的“%3”不是数字。");
+constexpr const char* kColumns =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 第 %2 行的列数与前面的数据行不同。");
+constexpr const char* kMixed =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 第 %2 行的分隔符与其他行不同。");
+constexpr const char* kEmptyChannel = VELK_TRANSLATE_NOOP("velk", "文件 %1 中的通道 %2 没有数据。");
+constexpr const char* kNotUniform =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 的时间列不均匀：第 %2 行的时间间隔与其他行不同。");
 
 std::string_view TrimCell(std::string_view s) {
   while (!s.empty() && (IsCSpace(s.front()) || s.front() == '"')) s.remove_prefix(1);

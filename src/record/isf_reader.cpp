@@ -14,15 +14,17 @@
 #include "record/c_number.h"
 #include "record/large_buffer.h"
 #include "record/recording_parse.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
 namespace {
 
-constexpr const char* kNoYmult = "文件 %1 的波形前导中缺少 %2。";
-constexpr const char* kBadFormat = "文件 %1 的数据格式 %2 无法读入。";
-constexpr const char* kNoCurve = "文件 %1 中没有波形数据块（CURVE）。";
-constexpr const char* kSeveral = "文件 %1 中有 %2 个波形记录，只读入了第一个。";
+constexpr const char* kNoYmult = VELK_TRANSLATE_NOOP("velk", "文件 %1 的波形前导中缺少 %2。");
+constexpr const char* kBadFormat = VELK_TRANSLATE_NOOP("velk", "文件 %1 的数据格式 %2 无法读入。");
+constexpr const char* kNoCurve = VELK_TRANSLATE_NOOP("velk", "文件 %1 中没有波形数据块（CURVE）。");
+constexpr const char* kSeveral =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 中有 %2 个波形记录，只读入了第一个。");
 
 // Long keyword and the length of its short form.
 struct Keyword {

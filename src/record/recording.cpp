@@ -8,6 +8,7 @@
 #include "record/file_io.h"
 #include "record/reader_common.h"
 #include "record/recording_parse.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
@@ -183,8 +184,9 @@ RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format) {
     case RecordingFormat::kCs20000:
     case RecordingFormat::kRecordFile:
       // Their samples are not volts: they keep their own open commands.
-      return RecordingFailure("文件 %1 是 %2 格式，请用原来的打开命令打开。",
-                              {RecordingFormatName(format)});
+      return RecordingFailure(
+          VELK_TRANSLATE_NOOP("velk", "文件 %1 是 %2 格式，请用原来的打开命令打开。"),
+          {RecordingFormatName(format)});
     case RecordingFormat::kAuto:
       return RecordingFailure(kRecUnknownFormat);
   }

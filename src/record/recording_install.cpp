@@ -6,15 +6,18 @@
 #include "record/interaction.h"
 #include "record/reader_common.h"
 #include "record/recording_parse.h"
+#include "record/tr_noop.h"
 #include "record/velk_doc.h"
 
 namespace velk {
 
 namespace {
 
-constexpr const char* kIntervalsDiffer = "文件 %1 与文件 %2 的采样间隔不同（%3 s 与 %4 s）。";
-constexpr const char* kNoChannel = "文件 %1 中没有通道 %2。";
-constexpr const char* kStartBeyond = "开始点 %1 超出了文件 %2 的数据长度 %3。";
+constexpr const char* kIntervalsDiffer =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 与文件 %2 的采样间隔不同（%3 s 与 %4 s）。");
+constexpr const char* kNoChannel = VELK_TRANSLATE_NOOP("velk", "文件 %1 中没有通道 %2。");
+constexpr const char* kStartBeyond =
+    VELK_TRANSLATE_NOOP("velk", "开始点 %1 超出了文件 %2 的数据长度 %3。");
 
 void Show(Interaction& ui, const RecordingResult& r) { ui.ShowMessage(r.message, r.args); }
 

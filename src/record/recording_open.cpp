@@ -9,14 +9,16 @@
 #include "record/reader.h"
 #include "record/reader_common.h"
 #include "record/recording_install.h"
+#include "record/tr_noop.h"
 #include "record/velk_doc.h"
 
 namespace velk {
 
 namespace {
 
-constexpr const char* kPickChannels = "请选择入射波和透射波通道。";
-constexpr const char* kStartBeyond = "开始点 %1 超出了文件 %2 的数据长度 %3。";
+constexpr const char* kPickChannels = VELK_TRANSLATE_NOOP("velk", "请选择入射波和透射波通道。");
+constexpr const char* kStartBeyond =
+    VELK_TRANSLATE_NOOP("velk", "开始点 %1 超出了文件 %2 的数据长度 %3。");
 
 const RecordingChannel* ChannelOf(const RecordingOpenFields& f, const ChannelPick& p) {
   if (p.file < 0 || static_cast<std::size_t>(p.file) >= f.read.size()) return nullptr;

@@ -9,18 +9,25 @@
 #include <vector>
 
 #include "record/recording.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
 // Messages shared by several readers.
-inline constexpr const char* kRecNoData = "文件 %1 中没有数据。";
-inline constexpr const char* kRecUnknownFormat = "无法识别文件 %1 的格式，请指定文件格式。";
-inline constexpr const char* kRecNotText = "文件 %1 不是文本文件。";
-inline constexpr const char* kRecFrequencyDomain = "文件 %1 是频域数据（%2），不是波形记录。";
-inline constexpr const char* kRecTruncated = "文件 %1 不完整：数据块长度 %2 字节超出文件。";
-inline constexpr const char* kRecBadPointCount = "文件 %1 中的点数 %2 无效。";
-inline constexpr const char* kRecTooLong = "文件 %1 的点数超过了可以处理的范围。";
-inline constexpr const char* kRecBadScale = "文件 %1 中的换算系数 %2 无效：换算出的电压超出范围。";
+inline constexpr const char* kRecNoData = VELK_TRANSLATE_NOOP("velk", "文件 %1 中没有数据。");
+inline constexpr const char* kRecUnknownFormat =
+    VELK_TRANSLATE_NOOP("velk", "无法识别文件 %1 的格式，请指定文件格式。");
+inline constexpr const char* kRecNotText = VELK_TRANSLATE_NOOP("velk", "文件 %1 不是文本文件。");
+inline constexpr const char* kRecFrequencyDomain =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 是频域数据（%2），不是波形记录。");
+inline constexpr const char* kRecTruncated =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 不完整：数据块长度 %2 字节超出文件。");
+inline constexpr const char* kRecBadPointCount =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 中的点数 %2 无效。");
+inline constexpr const char* kRecTooLong =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 的点数超过了可以处理的范围。");
+inline constexpr const char* kRecBadScale =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 中的换算系数 %2 无效：换算出的电压超出范围。");
 
 // A recording never holds more samples than a wave can (the smoothed wave holds one more, and its
 // length is an int).

@@ -11,13 +11,16 @@
 
 #include "record/large_buffer.h"
 #include "record/recording_parse.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
 namespace {
 
-constexpr const char* kShortDescriptor = "文件 %1 不完整：波形描述比文件长。";
-constexpr const char* kSequence = "文件 %1 是分段记录（%2 段），只读入了第一段。";
+constexpr const char* kShortDescriptor =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 不完整：波形描述比文件长。");
+constexpr const char* kSequence =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 是分段记录（%2 段），只读入了第一段。");
 
 constexpr std::size_t kDescriptorBytes = 346;
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +59,20 @@ TEST(CliLanguage, MessagesUsageAndHelpFollowLang) {
   EXPECT_TRUE(Has(help.out, "试样厚度，mm")) << help.out;
   EXPECT_TRUE(Has(help.out, "输入（只能一个）")) << help.out;
   EXPECT_FALSE(Has(help.out, "Specimen thickness, mm")) << help.out;
+  EXPECT_TRUE(Has(help.out, "仪器记录文件")) << help.out;
+  EXPECT_TRUE(Has(help.out, "含入射波通道的记录文件")) << help.out;
+
+  // An instrument reader's refusal, printed by --describe, in the language asked for.
+  const std::string unknown = ::testing::TempDir() + "/velk_unknown_format.txt";
+  {
+    std::ofstream f(unknown);
+    f << "nothing to read here\n";
+  }
+  const Outcome described = Reduce({"--lang", "en", "--describe", unknown});
+  EXPECT_EQ(described.status, kExitFailed);
+  EXPECT_TRUE(Has(described.err, "The format of the file " + unknown + " was not recognised"))
+      << described.err;
+  EXPECT_TRUE(Has(Reduce({"--describe", unknown}).err, "无法识别文件 " + unknown + " 的格式"));
 
   // The locale's language applies when --lang is not given; --lang still wins.
   SetDefaultLanguage(i18n::Language::kEnglish);

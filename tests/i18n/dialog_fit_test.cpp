@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/about_dlg.h"
+#include "app/open_recording_dlg.h"
 #include "app/open_wave_dlg.h"
 #include "dialogs/curve_select_dlg.h"
 #include "dialogs/method_dlg.h"
@@ -108,6 +109,15 @@ TEST(DialogFit, EveryDialogShowsItsEnglishTextsWhole) {
   {
     COpenWaveDlg d(ws.waveOpen, ui);
     clipped += Check(d, "open waveform files");
+  }
+  {
+    // Two files read, so the channel list, the layout line and both channel choices are filled.
+    RecordingOpenFields fields;
+    fields.paths = {std::string(VELK_TEST_DATA) + "/realscope/tek_mdo_ch1.isf",
+                    std::string(VELK_TEST_DATA) + "/realscope/picoscope_2ch.csv"};
+    CRecordingOpenDlg d(fields, ui);
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Open recording file"));
+    clipped += Check(d, "open recording file");
   }
   // Every property sheet the commands build, with each of its tabs shown in turn.
   Sheet sheets[] = {
