@@ -35,8 +35,8 @@ TestExport SmallTest(const std::string& name) {
 // its stdout.
 std::string ReadWithOpenpyxl(const std::string& path, const std::string& script) {
   const std::string cmd =
-      "/usr/bin/python3 -c 'import sys, openpyxl\nwb = openpyxl.load_workbook(sys.argv[1])\n" + script +
-      "' " + path + " 2>&1";
+      "/usr/bin/python3 -c 'import sys, openpyxl\nwb = openpyxl.load_workbook(sys.argv[1])\n" +
+      script + "' " + path + " 2>&1";
   std::string out;
   FILE* p = popen(cmd.c_str(), "r");
   if (p == nullptr) return "popen failed";
