@@ -63,8 +63,8 @@ struct SimConfig {
   double dispersionDiameterMm = 0;  // 0: the diameter of the bar's table row
   // A bar on no table row: replaces the incident bar (and the transmission bar unless that has
   // its own) when its wave speed is above 0. The striker is of the incident bar's material.
-  BarConstants customBar;
-  BarConstants transmissionBar;  // a transmission bar of its own when its wave speed is above 0
+  BarConstants customBar{};
+  BarConstants transmissionBar{};  // a transmission bar of its own when its wave speed is above 0
 };
 
 // The bars of a configuration.

@@ -58,9 +58,9 @@ struct Recording {
 
 struct RecordingResult {
   bool ok = false;
-  std::string message;  // source text when !ok
-  std::vector<std::string> args;
-  Recording recording;
+  std::string message{};  // source text when !ok
+  std::vector<std::string> args{};
+  Recording recording{};
 };
 
 // The short name of a format as velk-reduce spells it: "auto", "tek", "cs", "record", "isf",

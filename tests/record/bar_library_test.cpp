@@ -76,7 +76,7 @@ TEST(BarLibrary, DamagedFileKeepsBuiltInsNamesTheFileAndIsMovedAsideBeforeANewWr
       R"({"version":1,"materials":[{"name":"A","wave_speed":1,"modulus":1,"poisson":0.3,)"
       R"("density":1},{"name":"A","wave_speed":2,"modulus":2,"poisson":0.3,"density":2}],)"
       R"("diameters":[]})";
-  for (const std::string text :
+  for (const std::string& text :
        {std::string("{\"materials\": [ {\"name\": \"A\""), dup,
         std::string(R"({"materials":[{"name":"A","wave_speed":"5000","modulus":1,)"
                     R"("poisson":0.3,"density":1}],"diameters":[]})"),

@@ -45,8 +45,12 @@ TEST(BarStages, FaceForcesVelocitiesAndSpecimenHistoriesMatchAHandCalculation) {
       EXPECT_NEAR(f.frontForceN[0], f.backForceN[0], 1e-9);
       EXPECT_NEAR(f.frontVelocityMs[0], 5000 * (1000 - c.unusedWave) * 1e-6, 1e-12);
     }
-    if (c.model == kModelIncidentReflected) EXPECT_NEAR(f.backVelocityMs[0], 2.0, 1e-12);
-    if (c.model == kModelReflectedTransmitted) EXPECT_NEAR(f.frontForceN[0], 3000, 1e-9);
+    if (c.model == kModelIncidentReflected) {
+      EXPECT_NEAR(f.backVelocityMs[0], 2.0, 1e-12);
+    }
+    if (c.model == kModelReflectedTransmitted) {
+      EXPECT_NEAR(f.frontForceN[0], 3000, 1e-9);
+    }
     const SpecimenHistories s = SpecimenFromFaces(f, c.model, 0.2, 4.0);
     for (int i = 0; i < 3; ++i) {
       EXPECT_NEAR(s.forceN[i], c.forceN, 1e-9) << c.model;
