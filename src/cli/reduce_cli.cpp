@@ -104,6 +104,8 @@ int ParseReduce(const std::vector<std::string>& args, ReduceOptions& o, std::str
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
     CollectCurveTools(app, o);
+    // --describe only reads the recording: the checks of a reduction do not apply to it.
+    if (!o.describe.empty()) return kExitDone;
     const std::string p = CheckOptions(o);
     if (!p.empty()) throw CLI::ValidationError(Translate(p));
     const std::string plotProblem = CheckPlotOptions(app, o.plot);
