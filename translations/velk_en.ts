@@ -516,14 +516,6 @@ on stderr).</translation>
         <translation>Striker velocity, m/s</translation>
     </message>
     <message>
-        <source>Bar material: 0 steel, 1 aluminium</source>
-        <translation>Bar material: 0 steel, 1 aluminium</translation>
-    </message>
-    <message>
-        <source>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm</source>
-        <translation>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm</translation>
-    </message>
-    <message>
         <source>Compute model: 0 incident &amp; transmitted, 1 incident &amp; reflected, 2 reflected &amp; transmitted, 3 three waves, 4 three waves (foam)</source>
         <translation>Compute model: 0 incident &amp; transmitted, 1 incident &amp; reflected, 2 reflected &amp; transmitted, 3 three waves, 4 three waves (foam)</translation>
     </message>
@@ -867,6 +859,253 @@ on stderr).</translation>
         <source>平均工程应变率</source>
         <translation>Mean engineering strain rate</translation>
     </message>
+    <message>
+        <source>a bar&apos;s Poisson&apos;s ratio must lie from 0 up to 0.5</source>
+        <translation>a bar&apos;s Poisson&apos;s ratio must lie from 0 up to 0.5</translation>
+    </message>
+    <message>
+        <source>Bar material: 0 steel, 1 aluminium, or the name of a bar-library row</source>
+        <translation>Bar material: 0 steel, 1 aluminium, or the name of a bar-library row</translation>
+    </message>
+    <message>
+        <source>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm, or the name of a bar-library row</source>
+        <translation>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm, or the name of a bar-library row</translation>
+    </message>
+    <message>
+        <source>试样两端力</source>
+        <translation>Forces on both faces of the specimen</translation>
+    </message>
+    <message>
+        <source>力平衡系数</source>
+        <translation>Force-balance ratio</translation>
+    </message>
+    <message>
+        <source>Summary values and spreadsheets</source>
+        <translation>Summary values and spreadsheets</translation>
+    </message>
+    <message>
+        <source>Write the summary values and the force balance: JSON, or CSV (header and one row) when FILE ends in .csv</source>
+        <translation>Write the summary values and the force balance: JSON, or CSV (header and one row) when FILE ends in .csv</translation>
+    </message>
+    <message>
+        <source>Strains at which the flow stress is reported (default 0.02,0.05,0.1,0.2)</source>
+        <translation>Strains at which the flow stress is reported (default 0.02,0.05,0.1,0.2)</translation>
+    </message>
+    <message>
+        <source>Write a workbook: sheets summary, curves, forces, parameters (with --batch: a summary sheet and a sheet per test)</source>
+        <translation>Write a workbook: sheets summary, curves, forces, parameters (with --batch: a summary sheet and a sheet per test)</translation>
+    </message>
+    <message>
+        <source>Write the six result curves against time as CSV</source>
+        <translation>Write the six result curves against time as CSV</translation>
+    </message>
+    <message>
+        <source>尚未计算结果，无法写出汇总值。</source>
+        <translation>No results have been computed yet; the summary values cannot be written.</translation>
+    </message>
+    <message>
+        <source>Bars (see also --bar-material and --bar-diameter)</source>
+        <translation>Bars (see also --bar-material and --bar-diameter)</translation>
+    </message>
+    <message>
+        <source>Both bars are this custom bar: wave speed m/s, modulus MPa, diameter mm, Poisson&apos;s ratio (default 0.29)</source>
+        <translation>Both bars are this custom bar: wave speed m/s, modulus MPa, diameter mm, Poisson&apos;s ratio (default 0.29)</translation>
+    </message>
+    <message>
+        <source>The transmission bar alone, as --bar (the incident bar keeps its choice)</source>
+        <translation>The transmission bar alone, as --bar (the incident bar keeps its choice)</translation>
+    </message>
+    <message>
+        <source>Most result points (default 2000); 0: the whole transmitted window</source>
+        <translation>Most result points (default 2000); 0: the whole transmitted window</translation>
+    </message>
+    <message>
+        <source>Bar library file (default: bars.json in $VELK_CONFIG_DIR, else $XDG_CONFIG_HOME/Velk or ~/.config/Velk)</source>
+        <translation>Bar library file (default: bars.json in $VELK_CONFIG_DIR, else $XDG_CONFIG_HOME/Velk or ~/.config/Velk)</translation>
+    </message>
+    <message>
+        <source>Print the bar library&apos;s rows and end</source>
+        <translation>Print the bar library&apos;s rows and end</translation>
+    </message>
+    <message>
+        <source>a bar&apos;s wave speed, modulus and diameter must be above zero</source>
+        <translation>a bar&apos;s wave speed, modulus and diameter must be above zero</translation>
+    </message>
+    <message>
+        <source>--bar-material: %1 is neither 0, 1 nor a row of the bar library</source>
+        <translation>--bar-material: %1 is neither 0, 1 nor a row of the bar library</translation>
+    </message>
+    <message>
+        <source>--bar-diameter: %1 is neither 0, 1, 2 nor a row of the bar library</source>
+        <translation>--bar-diameter: %1 is neither 0, 1, 2 nor a row of the bar library</translation>
+    </message>
+    <message>
+        <source>the list is empty</source>
+        <translation>the list is empty</translation>
+    </message>
+    <message>
+        <source>the list&apos;s column &quot;%1&quot; is an option of the whole batch</source>
+        <translation>the list&apos;s column &quot;%1&quot; is an option of the whole batch</translation>
+    </message>
+    <message>
+        <source>the row is not a test</source>
+        <translation>the row is not a test</translation>
+    </message>
+    <message>
+        <source>the test could not be reduced</source>
+        <translation>the test could not be reduced</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>Reduce every test of a CSV list: a header row naming options of this command (tek, params, method, dt3, summary ...; several values in one cell separated by blanks; an empty cell keeps the default), a column &quot;name&quot; naming each test, one row per test. Writes summary.csv with a row per test (or its error)</source>
+        <translation>Reduce every test of a CSV list: a header row naming options of this command (tek, params, method, dt3, summary ...; several values in one cell separated by blanks; an empty cell keeps the default), a column &quot;name&quot; naming each test, one row per test. Writes summary.csv with a row per test (or its error)</translation>
+    </message>
+    <message>
+        <source>Tests reduced at once (default: every core)</source>
+        <translation>Tests reduced at once (default: every core)</translation>
+    </message>
+    <message>
+        <source>Folder for summary.csv and for every relative output path of the list</source>
+        <translation>Folder for summary.csv and for every relative output path of the list</translation>
+    </message>
+    <message>
+        <source>with --batch the tests and their outputs come from the list; beside it only -j, --out, --xlsx and --flow-strains</source>
+        <translation>with --batch the tests and their outputs come from the list; beside it only -j, --out, --xlsx and --flow-strains</translation>
+    </message>
+    <message>
+        <source>the list %1 cannot be read</source>
+        <translation>the list %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>the row has more cells than the header</source>
+        <translation>the row has more cells than the header</translation>
+    </message>
+    <message>
+        <source>%1/%2 tests, %3 failed</source>
+        <translation>%1/%2 tests, %3 failed</translation>
+    </message>
+    <message>
+        <source>压杆材料的名称不能为空。</source>
+        <translation>A bar material needs a name.</translation>
+    </message>
+    <message>
+        <source>压杆材料“%1”的数值无效：波速、弹性模量和密度须大于零，泊松比须在 0 与 0.5 之间。</source>
+        <translation>The values of the bar material “%1” are not valid: the wave speed, modulus and density must be above zero, and Poisson&apos;s ratio must lie from 0 up to 0.5.</translation>
+    </message>
+    <message>
+        <source>压杆直径的名称不能为空。</source>
+        <translation>A bar diameter needs a name.</translation>
+    </message>
+    <message>
+        <source>压杆直径“%1”的数值无效：直径须大于零。</source>
+        <translation>The value of the bar diameter “%1” is not valid: the diameter must be above zero.</translation>
+    </message>
+    <message>
+        <source>名称“%1”已在列表中。</source>
+        <translation>The name “%1” is already in the list.</translation>
+    </message>
+    <message>
+        <source>所选的行不存在。</source>
+        <translation>The selected row does not exist.</translation>
+    </message>
+    <message>
+        <source>内置压杆“%1”不能修改。</source>
+        <translation>The built-in bar “%1” cannot be changed.</translation>
+    </message>
+    <message>
+        <source>压杆库文件 %1 已损坏（%2），只使用内置压杆。</source>
+        <translation>The bar library file %1 is damaged (%2); only the built-in bars are used.</translation>
+    </message>
+    <message>
+        <source>压杆库文件 %1 无法读取（%2），只使用内置压杆。</source>
+        <translation>The bar library file %1 cannot be read (%2); only the built-in bars are used.</translation>
+    </message>
+    <message>
+        <source>尚未计算结果，无法导出。</source>
+        <translation>No results have been computed yet; there is nothing to export.</translation>
+    </message>
+    <message>
+        <source>导出Excel</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>Excel工作簿 (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV文件 (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>峰值应力(MPa):</source>
+        <translation>Peak stress (MPa):</translation>
+    </message>
+    <message>
+        <source>峰值应力处应变:</source>
+        <translation>Strain at peak stress:</translation>
+    </message>
+    <message>
+        <source>最大应变:</source>
+        <translation>Maximum strain:</translation>
+    </message>
+    <message>
+        <source>流动应力(MPa) 应变%1:</source>
+        <translation>Flow stress (MPa) at strain %1:</translation>
+    </message>
+    <message>
+        <source>0.2%屈服应力(MPa):</source>
+        <translation>0.2% yield stress (MPa):</translation>
+    </message>
+    <message>
+        <source>表观模量(MPa, 压杆模量不可靠):</source>
+        <translation>Apparent modulus (MPa; pressure-bar moduli are unreliable):</translation>
+    </message>
+    <message>
+        <source>平台应变率(1/s):</source>
+        <translation>Plateau strain rate (1/s):</translation>
+    </message>
+    <message>
+        <source>%1 ± %2  (应变 %3 - %4)</source>
+        <translation>%1 ± %2  (strain %3 - %4)</translation>
+    </message>
+    <message>
+        <source>力平衡(|R|&lt;0.05)起始:</source>
+        <translation>Force balance (|R|&lt;0.05) from:</translation>
+    </message>
+    <message>
+        <source>从未达到</source>
+        <translation>never reached</translation>
+    </message>
+    <message>
+        <source>%1 µs  应变 %2</source>
+        <translation>%1 µs  strain %2</translation>
+    </message>
+    <message>
+        <source>吸收能(MJ/m³):</source>
+        <translation>Absorbed energy (MJ/m³):</translation>
+    </message>
+</context>
+<context>
+    <name>velk::BalancePlot</name>
+    <message>
+        <source>红: 入射端力F1(kN)   蓝: 透射端力F2(kN)   横轴: 时间(µs)</source>
+        <translation>Red: incident-face force F1 (kN)   Blue: transmitted-face force F2 (kN)   Horizontal axis: time (µs)</translation>
+    </message>
+    <message>
+        <source>R = 2(F1-F2)/(F1+F2)   虚线: ±5%   横轴: 时间(µs)</source>
+        <translation>R = 2(F1-F2)/(F1+F2)   Dashed: ±5%   Horizontal axis: time (µs)</translation>
+    </message>
 </context>
 <context>
     <name>velk::BarTable</name>
@@ -892,6 +1131,65 @@ on stderr).</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CBarLibraryDlg</name>
+    <message>
+        <source>压杆库</source>
+        <translation>Bar library</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>波速(m/s)</source>
+        <translation>Wave speed (m/s)</translation>
+    </message>
+    <message>
+        <source>弹性模量(MPa)</source>
+        <translation>Modulus (MPa)</translation>
+    </message>
+    <message>
+        <source>泊松比</source>
+        <translation>Poisson&apos;s ratio</translation>
+    </message>
+    <message>
+        <source>密度(kg/m³)</source>
+        <translation>Density (kg/m³)</translation>
+    </message>
+    <message>
+        <source>直径(mm)</source>
+        <translation>Diameter (mm)</translation>
+    </message>
+    <message>
+        <source>面积(mm²)</source>
+        <translation>Area (mm²)</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>压杆材料</source>
+        <translation>Bar materials</translation>
+    </message>
+    <message>
+        <source>压杆直径</source>
+        <translation>Bar diameters</translation>
+    </message>
+    <message>
+        <source>新材料</source>
+        <translation>New material</translation>
+    </message>
+    <message>
+        <source>内置压杆和参数文件带来的压杆不能删除。</source>
+        <translation>Built-in bars and bars brought by a parameter file cannot be removed.</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1275,14 @@ on stderr).</translation>
     <message>
         <source>光滑后曲线</source>
         <translation>Smoothed curves</translation>
+    </message>
+    <message>
+        <source>试样两端力</source>
+        <translation>Forces on both faces of the specimen</translation>
+    </message>
+    <message>
+        <source>力平衡系数</source>
+        <translation>Force-balance ratio</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1613,36 @@ Open recording file</translation>
         <source>打开记录文件(&amp;R)...</source>
         <translation>Open &amp;Recording File...</translation>
     </message>
+    <message>
+        <source>导出Excel(&amp;X)...</source>
+        <translation>E&amp;xport to Excel...</translation>
+    </message>
+    <message>
+        <source>将结果曲线、两端力、汇总值和参数导出为Excel工作簿
+导出Excel</source>
+        <translation>Export the result curves, the forces on both faces, the summary values and the parameters as an Excel workbook
+Export to Excel</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>将六条结果曲线导出为CSV文件
+导出CSV</source>
+        <translation>Export the six result curves as a CSV file
+Export CSV</translation>
+    </message>
+    <message>
+        <source>压杆库(&amp;B)...</source>
+        <translation>&amp;Bar library...</translation>
+    </message>
+    <message>
+        <source>编辑压杆材料和直径列表
+压杆库</source>
+        <translation>Edit the lists of bar materials and diameters
+Bar library</translation>
+    </message>
 </context>
 <context>
     <name>velk::CMethodDlg</name>
@@ -1525,6 +1861,10 @@ Open recording file</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>汇总值</source>
+        <translation>Summary values</translation>
     </message>
 </context>
 <context>
@@ -1780,6 +2120,30 @@ Open recording file</translation>
     <message>
         <source>采样频率必须大于0：计算仍使用 %1 MHz。</source>
         <translation>The sampling frequency must be above 0: the computation still uses %1 MHz.</translation>
+    </message>
+    <message>
+        <source>透射杆不同</source>
+        <translation>Separate transmission bar</translation>
+    </message>
+    <message>
+        <source>压杆库...</source>
+        <translation>Bar library...</translation>
+    </message>
+    <message>
+        <source>不限</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>透射杆材质</source>
+        <translation>Transmission bar material</translation>
+    </message>
+    <message>
+        <source>透射杆直径(mm)</source>
+        <translation>Transmission bar diameter (mm)</translation>
+    </message>
+    <message>
+        <source>结果点数上限</source>
+        <translation>Result point limit</translation>
     </message>
 </context>
 <context>

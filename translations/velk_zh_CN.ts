@@ -513,14 +513,6 @@ on stderr).</source>
         <translation>子弹速度，m/s</translation>
     </message>
     <message>
-        <source>Bar material: 0 steel, 1 aluminium</source>
-        <translation>压杆材质：0 钢杆，1 铝杆</translation>
-    </message>
-    <message>
-        <source>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm</source>
-        <translation>压杆直径：0 为 80 mm，1 为 40 mm，2 为 16 mm</translation>
-    </message>
-    <message>
         <source>Compute model: 0 incident &amp; transmitted, 1 incident &amp; reflected, 2 reflected &amp; transmitted, 3 three waves, 4 three waves (foam)</source>
         <translation>计算模型：0 入射波&amp;透射波，1 入射波&amp;反射波，2 反射波&amp;透射波，3 三波法，4 三波法（泡沫）</translation>
     </message>
@@ -864,6 +856,253 @@ on stderr).</source>
         <source>平均工程应变率</source>
         <translation>平均工程应变率</translation>
     </message>
+    <message>
+        <source>a bar&apos;s Poisson&apos;s ratio must lie from 0 up to 0.5</source>
+        <translation>压杆的泊松比须在 0 与 0.5 之间</translation>
+    </message>
+    <message>
+        <source>Bar material: 0 steel, 1 aluminium, or the name of a bar-library row</source>
+        <translation>压杆材料：0 钢，1 铝，或压杆库中一行的名称</translation>
+    </message>
+    <message>
+        <source>Bar diameter: 0 80 mm, 1 40 mm, 2 16 mm, or the name of a bar-library row</source>
+        <translation>压杆直径：0 为 80 mm，1 为 40 mm，2 为 16 mm，或压杆库中一行的名称</translation>
+    </message>
+    <message>
+        <source>试样两端力</source>
+        <translation>试样两端力</translation>
+    </message>
+    <message>
+        <source>力平衡系数</source>
+        <translation>力平衡系数</translation>
+    </message>
+    <message>
+        <source>Summary values and spreadsheets</source>
+        <translation>汇总值和电子表格</translation>
+    </message>
+    <message>
+        <source>Write the summary values and the force balance: JSON, or CSV (header and one row) when FILE ends in .csv</source>
+        <translation>写出汇总值和力平衡：JSON，FILE 以 .csv 结尾时为 CSV（表头和一行）</translation>
+    </message>
+    <message>
+        <source>Strains at which the flow stress is reported (default 0.02,0.05,0.1,0.2)</source>
+        <translation>给出流动应力的应变（默认 0.02,0.05,0.1,0.2）</translation>
+    </message>
+    <message>
+        <source>Write a workbook: sheets summary, curves, forces, parameters (with --batch: a summary sheet and a sheet per test)</source>
+        <translation>写出Excel工作簿：工作表 summary、curves、forces、parameters（与 --batch 同用时：一张汇总表，每个试验一张表）</translation>
+    </message>
+    <message>
+        <source>Write the six result curves against time as CSV</source>
+        <translation>将六条结果曲线（对时间）写为CSV文件</translation>
+    </message>
+    <message>
+        <source>尚未计算结果，无法写出汇总值。</source>
+        <translation>尚未计算结果，无法写出汇总值。</translation>
+    </message>
+    <message>
+        <source>Bars (see also --bar-material and --bar-diameter)</source>
+        <translation>压杆（另见 --bar-material 和 --bar-diameter）</translation>
+    </message>
+    <message>
+        <source>Both bars are this custom bar: wave speed m/s, modulus MPa, diameter mm, Poisson&apos;s ratio (default 0.29)</source>
+        <translation>两根压杆都用此自定义压杆：波速 m/s，弹性模量 MPa，直径 mm，泊松比（默认 0.29）</translation>
+    </message>
+    <message>
+        <source>The transmission bar alone, as --bar (the incident bar keeps its choice)</source>
+        <translation>只设透射杆，写法同 --bar（入射杆保持原选择）</translation>
+    </message>
+    <message>
+        <source>Most result points (default 2000); 0: the whole transmitted window</source>
+        <translation>结果点数上限（默认 2000）；0：整个透射波窗口</translation>
+    </message>
+    <message>
+        <source>Bar library file (default: bars.json in $VELK_CONFIG_DIR, else $XDG_CONFIG_HOME/Velk or ~/.config/Velk)</source>
+        <translation>压杆库文件（默认：$VELK_CONFIG_DIR 中的 bars.json，否则为 $XDG_CONFIG_HOME/Velk 或 ~/.config/Velk 中的）</translation>
+    </message>
+    <message>
+        <source>Print the bar library&apos;s rows and end</source>
+        <translation>列出压杆库的各行后结束</translation>
+    </message>
+    <message>
+        <source>a bar&apos;s wave speed, modulus and diameter must be above zero</source>
+        <translation>压杆的波速、弹性模量和直径须大于零</translation>
+    </message>
+    <message>
+        <source>--bar-material: %1 is neither 0, 1 nor a row of the bar library</source>
+        <translation>--bar-material：%1 既不是 0、1，也不是压杆库中的一行</translation>
+    </message>
+    <message>
+        <source>--bar-diameter: %1 is neither 0, 1, 2 nor a row of the bar library</source>
+        <translation>--bar-diameter：%1 既不是 0、1、2，也不是压杆库中的一行</translation>
+    </message>
+    <message>
+        <source>the list is empty</source>
+        <translation>列表为空</translation>
+    </message>
+    <message>
+        <source>the list&apos;s column &quot;%1&quot; is an option of the whole batch</source>
+        <translation>列表的列“%1”是整个批处理的选项</translation>
+    </message>
+    <message>
+        <source>the row is not a test</source>
+        <translation>该行不是一个试验</translation>
+    </message>
+    <message>
+        <source>the test could not be reduced</source>
+        <translation>该试验无法处理</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Reduce every test of a CSV list: a header row naming options of this command (tek, params, method, dt3, summary ...; several values in one cell separated by blanks; an empty cell keeps the default), a column &quot;name&quot; naming each test, one row per test. Writes summary.csv with a row per test (or its error)</source>
+        <translation>处理CSV列表中的每个试验：表头一行写本命令的选项（tek、params、method、dt3、summary ...；一格中的多个值以空格分隔；空格保持默认），列“name”给出每个试验的名称，每个试验一行。写出 summary.csv，每个试验一行（或其错误）</translation>
+    </message>
+    <message>
+        <source>Tests reduced at once (default: every core)</source>
+        <translation>同时处理的试验数（默认：每个处理器核一个）</translation>
+    </message>
+    <message>
+        <source>Folder for summary.csv and for every relative output path of the list</source>
+        <translation>summary.csv 及列表中所有相对输出路径所在的文件夹</translation>
+    </message>
+    <message>
+        <source>with --batch the tests and their outputs come from the list; beside it only -j, --out, --xlsx and --flow-strains</source>
+        <translation>使用 --batch 时试验及其输出来自列表；此外只能用 -j、--out、--xlsx 和 --flow-strains</translation>
+    </message>
+    <message>
+        <source>the list %1 cannot be read</source>
+        <translation>无法读取列表 %1</translation>
+    </message>
+    <message>
+        <source>the row has more cells than the header</source>
+        <translation>该行的格数多于表头</translation>
+    </message>
+    <message>
+        <source>%1/%2 tests, %3 failed</source>
+        <translation>%1/%2 个试验，%3 个失败</translation>
+    </message>
+    <message>
+        <source>压杆材料的名称不能为空。</source>
+        <translation>压杆材料的名称不能为空。</translation>
+    </message>
+    <message>
+        <source>压杆材料“%1”的数值无效：波速、弹性模量和密度须大于零，泊松比须在 0 与 0.5 之间。</source>
+        <translation>压杆材料“%1”的数值无效：波速、弹性模量和密度须大于零，泊松比须在 0 与 0.5 之间。</translation>
+    </message>
+    <message>
+        <source>压杆直径的名称不能为空。</source>
+        <translation>压杆直径的名称不能为空。</translation>
+    </message>
+    <message>
+        <source>压杆直径“%1”的数值无效：直径须大于零。</source>
+        <translation>压杆直径“%1”的数值无效：直径须大于零。</translation>
+    </message>
+    <message>
+        <source>名称“%1”已在列表中。</source>
+        <translation>名称“%1”已在列表中。</translation>
+    </message>
+    <message>
+        <source>所选的行不存在。</source>
+        <translation>所选的行不存在。</translation>
+    </message>
+    <message>
+        <source>内置压杆“%1”不能修改。</source>
+        <translation>内置压杆“%1”不能修改。</translation>
+    </message>
+    <message>
+        <source>压杆库文件 %1 已损坏（%2），只使用内置压杆。</source>
+        <translation>压杆库文件 %1 已损坏（%2），只使用内置压杆。</translation>
+    </message>
+    <message>
+        <source>压杆库文件 %1 无法读取（%2），只使用内置压杆。</source>
+        <translation>压杆库文件 %1 无法读取（%2），只使用内置压杆。</translation>
+    </message>
+    <message>
+        <source>尚未计算结果，无法导出。</source>
+        <translation>尚未计算结果，无法导出。</translation>
+    </message>
+    <message>
+        <source>导出Excel</source>
+        <translation>导出Excel</translation>
+    </message>
+    <message>
+        <source>Excel工作簿 (*.xlsx)</source>
+        <translation>Excel工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>导出CSV</translation>
+    </message>
+    <message>
+        <source>CSV文件 (*.csv)</source>
+        <translation>CSV文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>峰值应力(MPa):</source>
+        <translation>峰值应力(MPa):</translation>
+    </message>
+    <message>
+        <source>峰值应力处应变:</source>
+        <translation>峰值应力处应变:</translation>
+    </message>
+    <message>
+        <source>最大应变:</source>
+        <translation>最大应变:</translation>
+    </message>
+    <message>
+        <source>流动应力(MPa) 应变%1:</source>
+        <translation>流动应力(MPa) 应变%1:</translation>
+    </message>
+    <message>
+        <source>0.2%屈服应力(MPa):</source>
+        <translation>0.2%屈服应力(MPa):</translation>
+    </message>
+    <message>
+        <source>表观模量(MPa, 压杆模量不可靠):</source>
+        <translation>表观模量(MPa, 压杆模量不可靠):</translation>
+    </message>
+    <message>
+        <source>平台应变率(1/s):</source>
+        <translation>平台应变率(1/s):</translation>
+    </message>
+    <message>
+        <source>%1 ± %2  (应变 %3 - %4)</source>
+        <translation>%1 ± %2  (应变 %3 - %4)</translation>
+    </message>
+    <message>
+        <source>力平衡(|R|&lt;0.05)起始:</source>
+        <translation>力平衡(|R|&lt;0.05)起始:</translation>
+    </message>
+    <message>
+        <source>从未达到</source>
+        <translation>从未达到</translation>
+    </message>
+    <message>
+        <source>%1 µs  应变 %2</source>
+        <translation>%1 µs  应变 %2</translation>
+    </message>
+    <message>
+        <source>吸收能(MJ/m³):</source>
+        <translation>吸收能(MJ/m³):</translation>
+    </message>
+</context>
+<context>
+    <name>velk::BalancePlot</name>
+    <message>
+        <source>红: 入射端力F1(kN)   蓝: 透射端力F2(kN)   横轴: 时间(µs)</source>
+        <translation>红: 入射端力F1(kN)   蓝: 透射端力F2(kN)   横轴: 时间(µs)</translation>
+    </message>
+    <message>
+        <source>R = 2(F1-F2)/(F1+F2)   虚线: ±5%   横轴: 时间(µs)</source>
+        <translation>R = 2(F1-F2)/(F1+F2)   虚线: ±5%   横轴: 时间(µs)</translation>
+    </message>
 </context>
 <context>
     <name>velk::BarTable</name>
@@ -889,6 +1128,65 @@ on stderr).</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CBarLibraryDlg</name>
+    <message>
+        <source>压杆库</source>
+        <translation>压杆库</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>波速(m/s)</source>
+        <translation>波速(m/s)</translation>
+    </message>
+    <message>
+        <source>弹性模量(MPa)</source>
+        <translation>弹性模量(MPa)</translation>
+    </message>
+    <message>
+        <source>泊松比</source>
+        <translation>泊松比</translation>
+    </message>
+    <message>
+        <source>密度(kg/m³)</source>
+        <translation>密度(kg/m³)</translation>
+    </message>
+    <message>
+        <source>直径(mm)</source>
+        <translation>直径(mm)</translation>
+    </message>
+    <message>
+        <source>面积(mm²)</source>
+        <translation>面积(mm²)</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>压杆材料</source>
+        <translation>压杆材料</translation>
+    </message>
+    <message>
+        <source>压杆直径</source>
+        <translation>压杆直径</translation>
+    </message>
+    <message>
+        <source>新材料</source>
+        <translation>新材料</translation>
+    </message>
+    <message>
+        <source>内置压杆和参数文件带来的压杆不能删除。</source>
+        <translation>内置压杆和参数文件带来的压杆不能删除。</translation>
     </message>
 </context>
 <context>
@@ -974,6 +1272,14 @@ on stderr).</source>
     <message>
         <source>光滑后曲线</source>
         <translation>光滑后曲线</translation>
+    </message>
+    <message>
+        <source>试样两端力</source>
+        <translation>试样两端力</translation>
+    </message>
+    <message>
+        <source>力平衡系数</source>
+        <translation>力平衡系数</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1610,36 @@ Export plot</translation>
         <source>打开记录文件(&amp;R)...</source>
         <translation>打开记录文件(&amp;R)...</translation>
     </message>
+    <message>
+        <source>导出Excel(&amp;X)...</source>
+        <translation>导出Excel(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>将结果曲线、两端力、汇总值和参数导出为Excel工作簿
+导出Excel</source>
+        <translation>将结果曲线、两端力、汇总值和参数导出为Excel工作簿
+导出Excel</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>导出CSV...</translation>
+    </message>
+    <message>
+        <source>将六条结果曲线导出为CSV文件
+导出CSV</source>
+        <translation>将六条结果曲线导出为CSV文件
+导出CSV</translation>
+    </message>
+    <message>
+        <source>压杆库(&amp;B)...</source>
+        <translation>压杆库(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>编辑压杆材料和直径列表
+压杆库</source>
+        <translation>编辑压杆材料和直径列表
+压杆库</translation>
+    </message>
 </context>
 <context>
     <name>velk::CMethodDlg</name>
@@ -1522,6 +1858,10 @@ Export plot</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>汇总值</source>
+        <translation>汇总值</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +2117,30 @@ Export plot</translation>
     <message>
         <source>采样频率必须大于0：计算仍使用 %1 MHz。</source>
         <translation>采样频率必须大于0：计算仍使用 %1 MHz。</translation>
+    </message>
+    <message>
+        <source>透射杆不同</source>
+        <translation>透射杆不同</translation>
+    </message>
+    <message>
+        <source>压杆库...</source>
+        <translation>压杆库...</translation>
+    </message>
+    <message>
+        <source>不限</source>
+        <translation>不限</translation>
+    </message>
+    <message>
+        <source>透射杆材质</source>
+        <translation>透射杆材质</translation>
+    </message>
+    <message>
+        <source>透射杆直径(mm)</source>
+        <translation>透射杆直径(mm)</translation>
+    </message>
+    <message>
+        <source>结果点数上限</source>
+        <translation>结果点数上限</translation>
     </message>
 </context>
 <context>

@@ -5,33 +5,43 @@
 #include <cstdio>
 
 #include "cli/reduce_cli.h"
+#include "cli/reduce_language.h"
+#include "record/tr_noop.h"
 
 namespace velk::cli {
 
 void AddBarOptions(CLI::App& app, ReduceOptions& o) {
-  const char* group = "Bars (see also --bar-material and --bar-diameter)";
+  const char* group =
+      VELK_TRANSLATE_NOOP("velk", "Bars (see also --bar-material and --bar-diameter)");
   app.add_option("--bar", o.bar,
-                 "Both bars are this custom bar: wave speed m/s, modulus MPa, diameter mm, "
-                 "Poisson's ratio (default 0.29)")
+                 VELK_TRANSLATE_NOOP("velk",
+                                     "Both bars are this custom bar: wave speed m/s, modulus MPa, "
+                                     "diameter mm, Poisson's ratio (default 0.29)"))
       ->expected(3, 4)
       ->type_name("C E D [NU]")
       ->group(group);
-  app.add_option("--transmission-bar", o.transmissionBar,
-                 "The transmission bar alone, as --bar (the incident bar keeps its choice)")
+  app.add_option(
+         "--transmission-bar", o.transmissionBar,
+         VELK_TRANSLATE_NOOP(
+             "velk", "The transmission bar alone, as --bar (the incident bar keeps its choice)"))
       ->expected(3, 4)
       ->type_name("C E D [NU]")
       ->group(group);
   app.add_option("--result-limit", o.resultLimit,
-                 "Most result points (default 2000); 0: the whole transmitted window")
+                 VELK_TRANSLATE_NOOP(
+                     "velk", "Most result points (default 2000); 0: the whole transmitted window"))
       ->check(CLI::NonNegativeNumber)
       ->type_name("N")
       ->group(group);
   app.add_option("--bar-library", o.barLibrary,
-                 "Bar library file (default: bars.json in $VELK_CONFIG_DIR, else "
-                 "$XDG_CONFIG_HOME/Velk or ~/.config/Velk)")
+                 VELK_TRANSLATE_NOOP("velk",
+                                     "Bar library file (default: bars.json in $VELK_CONFIG_DIR, "
+                                     "else $XDG_CONFIG_HOME/Velk or ~/.config/Velk)"))
       ->type_name("FILE")
       ->group(group);
-  app.add_flag("--list-bars", o.listBars, "Print the bar library's rows and end")->group(group);
+  app.add_flag("--list-bars", o.listBars,
+               VELK_TRANSLATE_NOOP("velk", "Print the bar library's rows and end"))
+      ->group(group);
 }
 
 namespace {
@@ -95,14 +105,19 @@ std::string ResolveBars(ReduceOptions& o, ReduceSession& s) {
   lib.Load(path).Report(s.ui);
   for (const std::vector<double>* b : {&o.bar, &o.transmissionBar}) {
     for (std::size_t k = 0; k < 3 && k < b->size(); ++k) {
-      if (!((*b)[k] > 0.0)) return "a bar's wave speed, modulus and diameter must be above zero";
+      if (!((*b)[k] > 0.0))
+        return Translate(VELK_TRANSLATE_NOOP(
+            "velk", "a bar's wave speed, modulus and diameter must be above zero"));
     }
   }
   if (o.barMaterial) {
     const int row =
         RowFor(*o.barMaterial, lib.BuiltInMaterialCount(), lib.FindMaterial(*o.barMaterial));
     if (row < 0) {
-      return "--bar-material: " + *o.barMaterial + " is neither 0, 1 nor a row of the bar library";
+      return FormatArgs(
+          Translate(VELK_TRANSLATE_NOOP(
+              "velk", "--bar-material: %1 is neither 0, 1 nor a row of the bar library")),
+          {*o.barMaterial});
     }
     o.barMaterialRow = row;
   }
@@ -110,8 +125,10 @@ std::string ResolveBars(ReduceOptions& o, ReduceSession& s) {
     const int row =
         RowFor(*o.barDiameter, lib.BuiltInDiameterCount(), lib.FindDiameter(*o.barDiameter));
     if (row < 0) {
-      return "--bar-diameter: " + *o.barDiameter +
-             " is neither 0, 1, 2 nor a row of the bar library";
+      return FormatArgs(
+          Translate(VELK_TRANSLATE_NOOP(
+              "velk", "--bar-diameter: %1 is neither 0, 1, 2 nor a row of the bar library")),
+          {*o.barDiameter});
     }
     o.barDiameterRow = row;
   }

@@ -11,7 +11,9 @@
 #include <thread>
 
 #include "cli/reduce_cli.h"
+#include "cli/reduce_language.h"
 #include "record/file_io.h"
+#include "record/tr_noop.h"
 #include "tools/csv_records.h"
 #include "tools/summary_file.h"
 
@@ -93,7 +95,7 @@ BatchRow MakeRow(const std::vector<std::string>& header, const std::vector<std::
 // The header's option names, without leading dashes. Empty with problem set when unusable.
 std::vector<std::string> ReadHeader(const std::vector<CsvRecord>& records, std::string& problem) {
   if (records.empty()) {
-    problem = "the list is empty";
+    problem = Translate(VELK_TRANSLATE_NOOP("velk", "the list is empty"));
     return {};
   }
   std::vector<std::string> header = records.front();
@@ -101,7 +103,9 @@ std::vector<std::string> ReadHeader(const std::vector<CsvRecord>& records, std::
     h = Trim(h);
     while (!h.empty() && h.front() == '-') h.erase(h.begin());
     if (h == "batch" || h == "jobs" || h == "j" || h == "out" || h == "flow-strains") {
-      problem = "the list's column \"" + h + "\" is an option of the whole batch";
+      problem = FormatArgs(Translate(VELK_TRANSLATE_NOOP(
+                               "velk", "the list's column \"%1\" is an option of the whole batch")),
+                           {h});
       return {};
     }
   }
@@ -117,7 +121,8 @@ BatchResult RunRow(const BatchRow& row) {
   ReduceOptions o;
   std::string problem;
   if (ParseReduce(row.args, o, problem) != kExitDone || !o.batch.empty()) {
-    r.error = problem.empty() ? "the row is not a test" : problem;
+    r.error =
+        problem.empty() ? Translate(VELK_TRANSLATE_NOOP("velk", "the row is not a test")) : problem;
     return r;
   }
   o.batchRow = true;
@@ -132,7 +137,8 @@ BatchResult RunRow(const BatchRow& row) {
   r.exported.name = row.name;
   if (r.status != kExitDone) {
     for (const std::string& m : s.ui.messages) r.error += (r.error.empty() ? "" : " ") + m;
-    if (r.error.empty()) r.error = "the test could not be reduced";
+    if (r.error.empty())
+      r.error = Translate(VELK_TRANSLATE_NOOP("velk", "the test could not be reduced"));
     r.exported.error = r.error;
   }
   return r;
@@ -161,21 +167,26 @@ std::string SummaryTable(const std::vector<BatchRow>& rows, const std::vector<Ba
 }  // namespace
 
 void AddBatchOptions(CLI::App& app, ReduceOptions& o) {
-  const char* group = "Batch";
+  const char* group = VELK_TRANSLATE_NOOP("velk", "Batch");
   app.add_option(
          "--batch", o.batch,
-         "Reduce every test of a CSV list: a header row naming options of this command "
-         "(tek, params, method, dt3, summary ...; several values in one cell separated by "
-         "blanks; an empty cell keeps the default), a column \"name\" naming each test, one "
-         "row per test. Writes summary.csv with a row per test (or its error)")
+         VELK_TRANSLATE_NOOP(
+             "velk",
+             "Reduce every test of a CSV list: a header row naming options of this command "
+             "(tek, params, method, dt3, summary ...; several values in one cell separated by "
+             "blanks; an empty cell keeps the default), a column \"name\" naming each test, one "
+             "row per test. Writes summary.csv with a row per test (or its error)"))
       ->type_name("LIST.csv")
       ->group(group);
-  app.add_option("-j,--jobs", o.jobs, "Tests reduced at once (default: every core)")
+  app.add_option("-j,--jobs", o.jobs,
+                 VELK_TRANSLATE_NOOP("velk", "Tests reduced at once (default: every core)"))
       ->check(CLI::Range(1, 1024))
       ->type_name("N")
       ->group(group);
-  app.add_option("--out", o.outDir,
-                 "Folder for summary.csv and for every relative output path of the list")
+  app.add_option(
+         "--out", o.outDir,
+         VELK_TRANSLATE_NOOP(
+             "velk", "Folder for summary.csv and for every relative output path of the list"))
       ->type_name("DIR")
       ->group(group);
 }
@@ -185,8 +196,9 @@ std::string CheckBatchOptions(const ReduceOptions& o) {
                       !o.dt2.empty() || !o.dt3.empty() || !o.dt4.empty() || !o.saveParams.empty() ||
                       o.json || !o.plot.plot.empty() || !o.summary.empty() || !o.csv.empty();
   if (others) {
-    return "with --batch the tests and their outputs come from the list; beside it only -j, --out, "
-           "--xlsx and --flow-strains";
+    return VELK_TRANSLATE_NOOP("velk",
+                               "with --batch the tests and their outputs come from the list; "
+                               "beside it only -j, --out, --xlsx and --flow-strains");
   }
   return {};
 }
@@ -195,7 +207,10 @@ int RunBatch(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
   (void)out;
   std::string text;
   if (!ReadWholeFile(o.batch, text)) {
-    err << "velk-reduce: the list " << o.batch << " cannot be read\n";
+    err << "velk-reduce: "
+        << FormatArgs(Translate(VELK_TRANSLATE_NOOP("velk", "the list %1 cannot be read")),
+                      {o.batch})
+        << "\n";
     return kExitFailed;
   }
   const std::vector<CsvRecord> records = ParseCsv(text);
@@ -211,7 +226,8 @@ int RunBatch(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
     if (cells.size() == 1 && Trim(cells[0]).empty()) continue;  // a blank line
     rows.push_back(MakeRow(header, cells, rows.size() + 1, o));
     if (cells.size() > header.size())
-      rows.back().problem = "the row has more cells than the header";
+      rows.back().problem =
+          Translate(VELK_TRANSLATE_NOOP("velk", "the row has more cells than the header"));
   }
   const std::string dir = o.outDir.empty() ? "." : o.outDir;
   std::error_code ec;
@@ -228,8 +244,11 @@ int RunBatch(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
       const std::size_t d = ++done;
       if (tty) {
         std::lock_guard lock(progressMutex);
-        err << "\rvelk-reduce: " << d << "/" << rows.size() << " tests, " << failed.load()
-            << " failed" << std::flush;
+        err << "\rvelk-reduce: "
+            << FormatArgs(
+                   Translate(VELK_TRANSLATE_NOOP("velk", "%1/%2 tests, %3 failed")),
+                   {std::to_string(d), std::to_string(rows.size()), std::to_string(failed.load())})
+            << std::flush;
       }
     }
   };
@@ -246,7 +265,7 @@ int RunBatch(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
   int status = failed > 0 ? kExitFailed : kExitDone;
   const std::string table = (fs::path(dir) / "summary.csv").string();
   if (FileResult r = WriteFileAtomically(table, SummaryTable(rows, results, strains)); !r) {
-    err << "velk-reduce: " << FormatArgs(r.message, r.args) << "\n";
+    err << "velk-reduce: " << FormatArgs(Translate(r.message), r.args) << "\n";
     status = kExitFailed;
   }
   if (!o.xlsx.empty()) {
@@ -259,7 +278,7 @@ int RunBatch(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
       tests.push_back(std::move(t));
     }
     if (FileResult r = WriteBatchWorkbook(o.xlsx, tests); !r) {
-      err << "velk-reduce: " << FormatArgs(r.message, r.args) << "\n";
+      err << "velk-reduce: " << FormatArgs(Translate(r.message), r.args) << "\n";
       status = kExitFailed;
     }
   }

@@ -13,10 +13,18 @@
 #include <initializer_list>
 #include <utility>
 
+#include "record/scripted_interaction.h"
+
 namespace velk {
 
 namespace {
 using Row = std::pair<int, QString>;
+
+// A source text of the core in the current language, its %1, %2 ... filled in.
+QString Shown(const std::string& text, const std::vector<std::string>& args) {
+  const QString translated = QCoreApplication::translate("velk", text.c_str());
+  return QString::fromStdString(FormatArgs(translated.toStdString(), args));
+}
 
 // The summary values, read-only, in two columns of label and value.
 QGroupBox* SummaryBox(const RecapFields& fields) {
@@ -25,11 +33,10 @@ QGroupBox* SummaryBox(const RecapFields& fields) {
   auto* grid = new QGridLayout(box);
   const int perColumn = static_cast<int>(fields.summary.size() + 1) / 2;
   for (int i = 0; i < static_cast<int>(fields.summary.size()); ++i) {
-    const auto& [label, value] = fields.summary[i];
+    const RecapRow& r = fields.summary[i];
     const int row = i % perColumn, col = 2 * (i / perColumn);
-    grid->addWidget(new QLabel(QCoreApplication::translate("velk::CRecapDlg", label.c_str())), row,
-                    col);
-    auto* v = new QLabel(QString::fromStdString(value));
+    grid->addWidget(new QLabel(Shown(r.label, r.labelArgs)), row, col);
+    auto* v = new QLabel(Shown(r.value, r.valueArgs));
     v->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(v, row, col + 1);
   }

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "record/bar_table.h"
+#include "record/tr_noop.h"
 
 namespace velk {
 
@@ -36,26 +37,31 @@ std::string Num(double v) {
 bool Positive(double v) { return std::isfinite(v) && v > 0.0; }
 
 FileResult CheckMaterial(const BarMaterialRow& r) {
-  if (r.name.empty()) return FileResult::Failure("压杆材料的名称不能为空。");
+  if (r.name.empty())
+    return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "压杆材料的名称不能为空。"));
   if (!Positive(r.waveSpeedMs) || !Positive(r.modulusMpa) || !Positive(r.densityKgM3) ||
       !(r.poisson >= 0.0 && r.poisson < 0.5)) {
     return FileResult::Failure(
-        "压杆材料“%1”的数值无效：波速、弹性模量和密度须大于零，泊松比须在 0 与 0.5 之间。",
+        VELK_TRANSLATE_NOOP(
+            "velk",
+            "压杆材料“%1”的数值无效：波速、弹性模量和密度须大于零，泊松比须在 0 与 0.5 之间。"),
         {r.name});
   }
   return {};
 }
 
 FileResult CheckDiameter(const BarDiameterRow& r) {
-  if (r.name.empty()) return FileResult::Failure("压杆直径的名称不能为空。");
+  if (r.name.empty())
+    return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "压杆直径的名称不能为空。"));
   if (!Positive(r.diameterMm) || !Positive(BarAreaMm2(r.diameterMm))) {
-    return FileResult::Failure("压杆直径“%1”的数值无效：直径须大于零。", {r.name});
+    return FileResult::Failure(
+        VELK_TRANSLATE_NOOP("velk", "压杆直径“%1”的数值无效：直径须大于零。"), {r.name});
   }
   return {};
 }
 
 FileResult Duplicate(const std::string& name) {
-  return FileResult::Failure("名称“%1”已在列表中。", {name});
+  return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "名称“%1”已在列表中。"), {name});
 }
 
 template <class Row>
@@ -76,10 +82,11 @@ int CountOrigin(const std::vector<Row>& rows, BarRowOrigin origin) {
 template <class Row>
 FileResult CheckEditable(const std::vector<Row>& rows, int index) {
   if (index < 0 || index >= static_cast<int>(rows.size())) {
-    return FileResult::Failure("所选的行不存在。");
+    return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "所选的行不存在。"));
   }
   if (rows[index].origin == BarRowOrigin::BuiltIn) {
-    return FileResult::Failure("内置压杆“%1”不能修改。", {rows[index].name});
+    return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "内置压杆“%1”不能修改。"),
+                               {rows[index].name});
   }
   return {};
 }
@@ -100,7 +107,8 @@ double Number(const json& row, const char* key) {
   return v.get<double>();
 }
 
-constexpr const char* kDamaged = "压杆库文件 %1 已损坏（%2），只使用内置压杆。";
+constexpr const char* kDamaged =
+    VELK_TRANSLATE_NOOP("velk", "压杆库文件 %1 已损坏（%2），只使用内置压杆。");
 
 // A row the library refuses makes the whole file damaged: a duplicate name or a value that is not
 // a number above zero would otherwise vanish silently at the next save.
@@ -255,8 +263,9 @@ FileResult BarLibrary::Load(const std::string& path) {
   std::string text;
   FileResult r;
   if (!ReadWholeFile(path, text)) {
-    r = FileResult::Failure("压杆库文件 %1 无法读取（%2），只使用内置压杆。",
-                            {path, std::strerror(errno)});
+    r = FileResult::Failure(
+        VELK_TRANSLATE_NOOP("velk", "压杆库文件 %1 无法读取（%2），只使用内置压杆。"),
+        {path, std::strerror(errno)});
   } else {
     r = FromJson(text, path);
   }

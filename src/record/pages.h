@@ -68,6 +68,16 @@ struct Sheet {
 };
 
 // "recapitulation" (resource 155): every test parameter on one screen.
+// One summary value of the recapitulation. Label and value are source texts, translated where
+// they are shown; the numbers sit in the arguments (%1, %2 ...) so that a text holding a number,
+// like the flow stress at a given strain, is still one text to translate.
+struct RecapRow {
+  std::string label;
+  std::vector<std::string> labelArgs;
+  std::string value;
+  std::vector<std::string> valueArgs;
+};
+
 struct RecapFields {
   float impactedDiameterMm = 0;    // 2008
   float specimenDiameterMm = 0;    // 1065
@@ -89,9 +99,9 @@ struct RecapFields {
   double incGain = 0;              // 1051
   double trGain = 0;               // 1056
   double strikeBarVelocityMs = 0;  // 1067
-  // The summary values of the computed results, label (source text) and value; shown read-only
-  // under the fields, and not at all before a computation.
-  std::vector<std::pair<std::string, std::string>> summary;
+  // The summary values of the computed results; shown read-only under the fields, and not at all
+  // before a computation.
+  std::vector<RecapRow> summary;
 };
 
 }  // namespace velk

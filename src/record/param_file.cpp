@@ -342,7 +342,8 @@ FileResult StoreParameterFile(const std::string& path, Workspace& ws) {
 
 FileResult LoadParameterFile(const std::string& path, Workspace& ws) {
   std::string text;
-  if (!ReadWholeFile(path, text)) return FileResult::Failure("打开文档失败。");
+  if (!ReadWholeFile(path, text))
+    return FileResult::Failure(VELK_TRANSLATE_NOOP("velk", "打开文档失败。"));
   ParseParameterFile(text, ws, std::filesystem::path(path).filename().string());
   return {};
 }

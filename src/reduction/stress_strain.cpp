@@ -337,7 +337,8 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
       D = std::move(s.deformationMm);
       rate = std::move(s.strainRatePerS);
     } catch (const std::bad_alloc&) {
-      ia.ShowMessage("Heap overflow during alloc array Force ,Deform & Time.");
+      ia.ShowMessage(
+          VELK_TRANSLATE_NOOP("velk", "Heap overflow during alloc array Force ,Deform & Time."));
       return false;
     }
   } else {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "analysis/summary.h"
+#include "record/tr_noop.h"
 #include "tools/summary_file.h"
 
 namespace velk {
@@ -67,37 +68,50 @@ std::string Shown(double v) {
   return buf;
 }
 
-std::string Shown(const std::optional<double>& v) { return v ? Shown(*v) : "无"; }
+// A number as the recapitulation shows it, or "无" when there is none.
+RecapRow Row(const char* label, const std::optional<double>& v) {
+  if (!v) return {label, {}, VELK_TRANSLATE_NOOP("velk", "无"), {}};
+  return {label, {}, "%1", {Shown(*v)}};
+}
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> RecapSummary(const CVelkDoc& doc) {
+std::vector<RecapRow> RecapSummary(const CVelkDoc& doc) {
   const ResultCurves curves = CurvesOf(doc);
   if (curves.stress.empty()) return {};
   const ForceBalance forces = ComputeForceBalance(doc);
   const Summary s = Summarise(curves, forces);
-  std::vector<std::pair<std::string, std::string>> rows = {
-      {"峰值应力(MPa):", Shown(s.peakStressMpa)},
-      {"峰值应力处应变:", Shown(s.strainAtPeak)},
-      {"最大应变:", Shown(s.maxStrain)},
+  std::vector<RecapRow> rows = {
+      Row(VELK_TRANSLATE_NOOP("velk", "峰值应力(MPa):"), s.peakStressMpa),
+      Row(VELK_TRANSLATE_NOOP("velk", "峰值应力处应变:"), s.strainAtPeak),
+      Row(VELK_TRANSLATE_NOOP("velk", "最大应变:"), s.maxStrain),
   };
   for (const FlowStress& f : s.flowStress) {
-    rows.push_back({"流动应力(MPa) 应变" + StrainKey(f.strain) + ":", Shown(f.stressMpa)});
+    RecapRow r = Row(VELK_TRANSLATE_NOOP("velk", "流动应力(MPa) 应变%1:"), f.stressMpa);
+    r.labelArgs = {StrainKey(f.strain)};
+    rows.push_back(r);
   }
-  rows.push_back(
-      {"0.2%屈服应力(MPa):", Shown(s.yield ? std::optional(s.yield->stressMpa) : std::nullopt)});
-  rows.push_back({"表观模量(MPa, 压杆模量不可靠):",
-                  Shown(s.yield ? std::optional(s.yield->modulusMpa) : std::nullopt)});
-  rows.push_back({"平台应变率(1/s):", s.plateau
-                                          ? Shown(s.plateau->mean) + " ± " + Shown(s.plateau->std) +
-                                                "  (应变 " + Shown(s.plateau->startStrain) + " - " +
-                                                Shown(s.plateau->endStrain) + ")"
-                                          : "无"});
-  rows.push_back({"力平衡(|R|<0.05)起始:",
-                  s.equilibrium
-                      ? Shown(s.equilibrium->timeUs) + " µs  应变 " + Shown(s.equilibrium->strain)
-                      : "从未达到"});
-  rows.push_back({"吸收能(MJ/m³):", Shown(s.energyMjPerM3)});
+  rows.push_back(Row(VELK_TRANSLATE_NOOP("velk", "0.2%屈服应力(MPa):"),
+                     s.yield ? std::optional(s.yield->stressMpa) : std::nullopt));
+  rows.push_back(Row(VELK_TRANSLATE_NOOP("velk", "表观模量(MPa, 压杆模量不可靠):"),
+                     s.yield ? std::optional(s.yield->modulusMpa) : std::nullopt));
+  RecapRow plateau = Row(VELK_TRANSLATE_NOOP("velk", "平台应变率(1/s):"), std::nullopt);
+  if (s.plateau) {
+    plateau.value = VELK_TRANSLATE_NOOP("velk", "%1 ± %2  (应变 %3 - %4)");
+    plateau.valueArgs = {Shown(s.plateau->mean), Shown(s.plateau->std),
+                         Shown(s.plateau->startStrain), Shown(s.plateau->endStrain)};
+  }
+  rows.push_back(plateau);
+  RecapRow balance{VELK_TRANSLATE_NOOP("velk", "力平衡(|R|<0.05)起始:"),
+                   {},
+                   VELK_TRANSLATE_NOOP("velk", "从未达到"),
+                   {}};
+  if (s.equilibrium) {
+    balance.value = VELK_TRANSLATE_NOOP("velk", "%1 µs  应变 %2");
+    balance.valueArgs = {Shown(s.equilibrium->timeUs), Shown(s.equilibrium->strain)};
+  }
+  rows.push_back(balance);
+  rows.push_back(Row(VELK_TRANSLATE_NOOP("velk", "吸收能(MJ/m³):"), s.energyMjPerM3));
   return rows;
 }
 

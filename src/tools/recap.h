@@ -14,7 +14,7 @@ void RecapToParameters(const RecapFields& f, TestParameters& p);
 
 // The summary section: label (source text) and value of each summary value of the computed
 // results; empty before a computation.
-std::vector<std::pair<std::string, std::string>> RecapSummary(const CVelkDoc& doc);
+std::vector<RecapRow> RecapSummary(const CVelkDoc& doc);
 
 // Shows the recapitulation; OK writes every field back (edited or not), Cancel changes nothing.
 // Nothing is recomputed.

@@ -16,6 +16,7 @@
 #include "app/about_dlg.h"
 #include "app/open_recording_dlg.h"
 #include "app/open_wave_dlg.h"
+#include "dialogs/bar_library_dlg.h"
 #include "dialogs/curve_select_dlg.h"
 #include "dialogs/method_dlg.h"
 #include "dialogs/property_pages.h"
@@ -101,6 +102,19 @@ TEST(DialogFit, EveryDialogShowsItsEnglishTextsWhole) {
   {
     CRecapDlg d(RecapFields{});
     clipped += Check(d, "recapitulation");
+  }
+  {
+    // With the summary values of a computed test: the longest labels, one built with its strain.
+    RecapFields f;
+    f.summary = {{"流动应力(MPa) 应变%1:", {"0.05"}, "%1", {"312.5"}},
+                 {"表观模量(MPa, 压杆模量不可靠):", {}, "无", {}},
+                 {"力平衡(|R|<0.05)起始:", {}, "从未达到", {}}};
+    CRecapDlg d(f);
+    clipped += Check(d, "recapitulation with summary values");
+  }
+  {
+    CBarLibraryDlg d(ws.bars);
+    clipped += Check(d, "bar library");
   }
   {
     CAboutDlg d;

@@ -72,7 +72,9 @@ void DrawBalanceCurves(QPainter& p, const PlotMetrics& m, const ViewModel& vm,
     DrawAgainstTime(p, m, s, f.timeUs, f.frontKn, last);
     p.setPen(Pen(QColor(0, 0, 255), o));
     DrawAgainstTime(p, m, s, f.timeUs, f.backKn, last);
-    Legend(p, m, Tr("红: 入射端力F1(kN)   蓝: 透射端力F2(kN)   横轴: 时间(µs)"));
+    Legend(p, m,
+           Tr(QT_TRANSLATE_NOOP("velk::BalancePlot",
+                                "红: 入射端力F1(kN)   蓝: 透射端力F2(kN)   横轴: 时间(µs)")));
     return;
   }
   p.setPen(Pen(QColor(0, 0, 255), o, Qt::DotLine));
@@ -82,7 +84,9 @@ void DrawBalanceCurves(QPainter& p, const PlotMetrics& m, const ViewModel& vm,
   }
   p.setPen(Pen(QColor(255, 0, 0), o));
   DrawAgainstTime(p, m, s, f.timeUs, f.ratio, last);
-  Legend(p, m, Tr("R = 2(F1-F2)/(F1+F2)   虚线: ±5%   横轴: 时间(µs)"));
+  Legend(p, m,
+         Tr(QT_TRANSLATE_NOOP("velk::BalancePlot",
+                              "R = 2(F1-F2)/(F1+F2)   虚线: ±5%   横轴: 时间(µs)")));
 }
 
 }  // namespace velk
