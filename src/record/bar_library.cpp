@@ -28,12 +28,6 @@ struct BuiltInExtra {
 };
 constexpr BuiltInExtra kBuiltInExtra[] = {{0.29, 7572.0}, {0.33, 2784.0}};
 
-std::string Num(double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%g", v);
-  return buf;
-}
-
 bool Positive(double v) { return std::isfinite(v) && v > 0.0; }
 
 FileResult CheckMaterial(const BarMaterialRow& r) {
