@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/open_wave_dlg.h"
 #include "app/qt_interaction.h"
 
 namespace velk {
@@ -284,24 +285,6 @@ bool CRecordingOpenDlg::Pick(const QComboBox* combo, ChannelPick& pick) {
   return true;
 }
 
-bool CRecordingOpenDlg::ReadStart(QLineEdit* edit, int& value) {
-  bool ok = false;
-  const int v = edit->text().trimmed().toInt(&ok);
-  if (!ok) {
-    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "请键入一个整数。"));
-  } else if (v < 0) {
-    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "开始点不能为负数。"));
-    ok = false;
-  }
-  if (!ok) {
-    edit->setFocus();
-    edit->selectAll();
-    return false;
-  }
-  value = v;
-  return true;
-}
-
 void CRecordingOpenDlg::accept() {
   ChannelPick inc, tr;
   if (!Pick(m_incident, inc) || !Pick(m_transmitted, tr)) {
@@ -309,7 +292,9 @@ void CRecordingOpenDlg::accept() {
     return;
   }
   int incStart = 0, trStart = 0;
-  if (!ReadStart(m_incidentStart, incStart) || !ReadStart(m_transmittedStart, trStart)) return;
+  if (!ReadStartPoint(m_incidentStart, m_ui, incStart) ||
+      !ReadStartPoint(m_transmittedStart, m_ui, trStart))
+    return;
   // One-file mode drops a second file chosen before the operator switched back.
   const std::size_t files = TwoFiles() ? 2 : 1;
   if (m_fields.paths.size() > files) {

@@ -41,7 +41,6 @@ class CRecordingOpenDlg : public QDialog {
   void ReadFile(int k);
   void Refresh();
   void FillChannelCombos();
-  bool ReadStart(QLineEdit* edit, int& value);
   static bool Pick(const QComboBox* combo, ChannelPick& pick);
 
   RecordingOpenFields& m_fields;

@@ -82,13 +82,13 @@ void COpenWaveDlg::Browse(std::string& path, QLineEdit* box) {
   box->setCursorPosition(static_cast<int>(box->text().size()));
 }
 
-bool COpenWaveDlg::ReadStart(QLineEdit* edit, int& value) {
+bool ReadStartPoint(QLineEdit* edit, Interaction& ui, int& value) {
   bool ok = false;
   const int v = edit->text().trimmed().toInt(&ok);
   if (!ok) {
-    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "请键入一个整数。"));
+    ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "请键入一个整数。"));
   } else if (v < 0) {
-    m_ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "开始点不能为负数。"));
+    ui.ShowMessage(QT_TRANSLATE_NOOP("velk", "开始点不能为负数。"));
     ok = false;
   }
   if (!ok) {
@@ -102,7 +102,8 @@ bool COpenWaveDlg::ReadStart(QLineEdit* edit, int& value) {
 
 void COpenWaveDlg::accept() {
   int inc = 0, tr = 0;
-  if (!ReadStart(m_incidentEdit, inc) || !ReadStart(m_transmittedEdit, tr)) return;
+  if (!ReadStartPoint(m_incidentEdit, m_ui, inc) || !ReadStartPoint(m_transmittedEdit, m_ui, tr))
+    return;
   m_incidentStart = inc;
   m_transmittedStart = tr;
   QDialog::accept();

@@ -13,6 +13,10 @@ class QToolButton;
 
 namespace velk {
 
+// Reads a start-point edit: a whole number not below zero. Otherwise tells the operator why,
+// selects the edit's text for correction and returns false.
+bool ReadStartPoint(QLineEdit* edit, Interaction& ui, int& value);
+
 class COpenWaveDlg : public QDialog {
   Q_OBJECT
  public:
@@ -31,7 +35,6 @@ class COpenWaveDlg : public QDialog {
   void BrowseTransmitted();
   void Browse(std::string& path, QLineEdit* box);
   // Reads one start point; false (with the operator told why) when the text is no count.
-  bool ReadStart(QLineEdit* edit, int& value);
 
   WaveOpenInputs& m_inputs;
   Interaction& m_ui;
