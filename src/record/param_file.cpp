@@ -157,7 +157,9 @@ Extras ParseExtras(std::string_view line) {
   return x;
 }
 
-bool Usable(float v) { return std::isfinite(v) && v > 0.0f; }
+// A bar value the file can carry: the "%f" layout writes anything below a millionth as 0.000000,
+// so a bar made of such a value would not be the bar the saved file chooses again.
+bool Usable(float v) { return std::isfinite(v) && v >= 1e-6f; }
 
 // The library row that holds this bar, or a new session row.
 int MaterialRow(BarLibrary& bars, float c, float e, float nu, const std::string& name) {

@@ -68,10 +68,13 @@ TEST(ParamFileBars, AFileBarOnNoListBecomesASessionRowNamedAfterTheFile) {
   ParseParameterFile("4975.000000 109300.000000 70.435600 476.19 476.19 \n" + line23, ws,
                      "epoxy01.PAT");
   EXPECT_EQ(ws.bars.Materials().size(), 4u);
-  // Values that make no bar fall back to the old choice.
-  ParseParameterFile("0 0 0 \n" + line23, ws, "z.PAT");
-  EXPECT_EQ(ws.params.barMaterialIndex, 1);
-  EXPECT_EQ(ws.bars.Materials().size(), 4u);
+  // Values that make no bar fall back to the old choice; so does an area the file's layout would
+  // write back as 0.000000, else the saved file would choose another bar.
+  for (const char* line1 : {"0 0 0 \n", "5000 99323 1.5E-07 \n"}) {
+    ParseParameterFile(line1 + line23, ws, "z.PAT");
+    EXPECT_EQ(ws.params.barMaterialIndex, 1) << line1;
+    EXPECT_EQ(ws.bars.Materials().size(), 4u) << line1;
+  }
 }
 
 TEST(ParamFileBars, FourthLineCarriesTheTransmissionBarAndGaugeDistances) {
