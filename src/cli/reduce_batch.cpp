@@ -15,6 +15,7 @@
 #include "record/file_io.h"
 #include "record/tr_noop.h"
 #include "tools/csv_records.h"
+#include "tools/mean_curve_csv.h"
 #include "tools/summary_file.h"
 
 namespace velk::cli {
@@ -28,6 +29,7 @@ const char* const kOutputOptions[] = {"dt2", "dt3", "dt4", "save-params", "summa
 
 struct BatchRow {
   std::string name;
+  std::string group;  // repeat tests whose mean curve is written; empty: none
   std::vector<std::string> args;
   std::string problem;  // the row cannot be run
 };
@@ -69,6 +71,10 @@ BatchRow MakeRow(const std::vector<std::string>& header, const std::vector<std::
     const std::string& option = header[k];
     if (option == "name") {
       row.name = value;
+      continue;
+    }
+    if (option == "group") {
+      row.group = value;
       continue;
     }
     if (IsFlag(option)) {
@@ -162,6 +168,61 @@ std::string SummaryTable(const std::vector<BatchRow>& rows, const std::vector<Ba
     out += CsvLine(cells);
   }
   return out;
+}
+
+// A group's name as part of a file name: characters a file system would take for folders or
+// refuse become "_".
+std::string FileNamePart(const std::string& group) {
+  std::string s = group;
+  for (char& c : s) {
+    if (static_cast<unsigned char>(c) < 0x20 ||
+        std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+      c = '_';
+  }
+  return s == "." || s == ".." ? "_" : s;
+}
+
+// Each group's mean engineering and true curves, "mean_GROUP_engineering.csv" and
+// "mean_GROUP_true.csv" in dir, from the group's tests that were reduced. Returns false when a
+// group gave no curve; the reason is written to err.
+bool WriteGroupMeans(const std::vector<BatchRow>& rows, const std::vector<BatchResult>& results,
+                     const std::string& dir, std::ostream& err) {
+  std::vector<std::string> groups;
+  for (const BatchRow& r : rows) {
+    if (!r.group.empty() && std::find(groups.begin(), groups.end(), r.group) == groups.end())
+      groups.push_back(r.group);
+  }
+  bool ok = true;
+  for (const std::string& g : groups) {
+    for (const bool trueCurves : {false, true}) {
+      const int strain = trueCurves ? kTrueStrain : kEngStrain;
+      const int stress = trueCurves ? kTrueStress : kEngStress;
+      std::vector<StressStrainCurve> curves;
+      for (std::size_t i = 0; i < rows.size(); ++i) {
+        const TestExport& t = results[i].exported;
+        if (rows[i].group != g || results[i].status != kExitDone) continue;
+        curves.push_back({rows[i].name, t.curves[strain], t.curves[stress]});
+      }
+      const MeanCurveResult mean = ComputeMeanCurve(curves);
+      FileResult written;
+      if (mean.ok()) {
+        const std::string name =
+            "mean_" + FileNamePart(g) + (trueCurves ? "_true.csv" : "_engineering.csv");
+        written = WriteMeanCurveCsv((fs::path(dir) / name).string(), mean.curve, trueCurves);
+      } else {
+        written = FileResult::Failure(mean.message, mean.args);
+      }
+      if (!written) {
+        err << "velk-reduce: "
+            << FormatArgs(Translate(VELK_TRANSLATE_NOOP("velk", "group %1: %2")),
+                          {g, FormatArgs(Translate(written.message), written.args)})
+            << "\n";
+        ok = false;
+        break;
+      }
+    }
+  }
+  return ok;
 }
 
 }  // namespace
@@ -286,6 +347,7 @@ int RunBatch(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
     if (results[i].status != kExitDone)
       err << "velk-reduce: " << rows[i].name << ": " << results[i].error << "\n";
   }
+  if (!WriteGroupMeans(rows, results, dir, err)) status = kExitFailed;
   return status;
 }
 

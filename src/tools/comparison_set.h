@@ -1,0 +1,54 @@
+#pragma once
+// The tests of a comparison window, without any window: each with its engineering and true
+// stress–strain curves where it has them, the kind of curve compared, and the mean of that kind.
+//
+// Tests come from open records (FromRecord) and from result files (FromResultFile). A replayed
+// session gives a record like any open test, so sessions need no more than FromRecord once the
+// record is replayed.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/comparison.h"
+
+namespace velk {
+
+class CVelkDoc;
+
+struct ComparedTest {
+  std::string name;
+  std::optional<StressStrainCurve> engineering;
+  std::optional<StressStrainCurve> trueCurve;
+};
+
+// The record's smoothed result curves over 0..last result index (those the result files hold);
+// nullopt when nothing was computed.
+std::optional<ComparedTest> FromRecord(const CVelkDoc& doc, const std::string& name);
+
+// A result file's curve: ".DT4" files hold true curves, the other kinds engineering ones. On
+// failure the message (source text, %1 %2 for args) is set and nullopt returned.
+std::optional<ComparedTest> FromResultFile(const std::string& path, std::string& message,
+                                           std::vector<std::string>& args);
+
+class ComparisonSet {
+ public:
+  void Add(ComparedTest t) { m_tests.push_back(std::move(t)); }
+  void Remove(std::size_t index);
+  const std::vector<ComparedTest>& tests() const { return m_tests; }
+
+  void SetTrueCurves(bool on) { m_trueCurves = on; }
+  bool trueCurves() const { return m_trueCurves; }
+
+  // The chosen kind's curves of the tests that have it, in the list's order.
+  std::vector<StressStrainCurve> Curves() const;
+  // The names of tests without a curve of the chosen kind.
+  std::vector<std::string> Missing() const;
+  MeanCurveResult Mean() const { return ComputeMeanCurve(Curves()); }
+
+ private:
+  std::vector<ComparedTest> m_tests;
+  bool m_trueCurves = false;
+};
+
+}  // namespace velk
