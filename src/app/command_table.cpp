@@ -5,6 +5,7 @@
 
 #include "app/app_commands.h"
 #include "app/command_ids.h"
+#include "app/compare_command.h"
 #include "app/dialog_commands.h"
 #include "app/view_commands.h"
 
@@ -32,6 +33,7 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kSaveParameterFile, O::Application, OnSaveParameterFile, nullptr, false},
     {cmd::kAbout, O::Application, OnAppAbout, nullptr, false},
     {cmd::kBarLibrary, O::Application, OnBarLibrary, nullptr, false},
+    {cmd::kCompare, O::Application, OnCompare, nullptr, false},
 
     // Test record.
     {cmd::kSave, O::Record, OnFileSave, nullptr, false},

@@ -133,6 +133,7 @@ void CMainFrame::BuildMenus() {
   const QString exitPrompt = tr("退出应用程序\n退出");
   const QString toolbarPrompt = tr("显示或隐藏工具栏\n显隐工具栏");
   const QString statusPrompt = tr("显示或隐藏状态栏\n显隐状态栏");
+  const QString comparePrompt = tr("对比重复试验的应力应变曲线及其平均值\n对比");
 
   // Menu 128: no test record active.
   QMenu* file = new QMenu(tr("文件(&F)"), this);
@@ -146,6 +147,7 @@ void CMainFrame::BuildMenus() {
   QMenu* view = new QMenu(tr("查看(&V)"), this);
   item(view, cmd::kViewToolbar, tr("工具栏(&T)"), toolbarPrompt);
   item(view, cmd::kViewStatusBar, tr("状态栏(&S)"), statusPrompt);
+  item(view, cmd::kCompare, tr("对比(&C)..."), comparePrompt);
   QMenu* help = new QMenu(tr("状态栏"), this);
   item(help, cmd::kAbout, tr("关于Velk(&A)..."), aboutPrompt);
   m_menus128 = {file, view, help};
@@ -174,6 +176,7 @@ void CMainFrame::BuildMenus() {
   item(view, cmd::kViewStatusBar, tr("状态栏(&S)"), statusPrompt);
   item(view, cmd::kShowSetupDialog, tr("压杆(&P)"), tr("显示主程序处理对话框\n主对话框"));
   item(view, cmd::kShowCurveChooser, tr("图像(&G)"), tr("显示图象对话框\n图象对话框"));
+  item(view, cmd::kCompare, tr("对比(&C)..."), comparePrompt);
   QMenu* params = new QMenu(tr("参数(&O)"), this);
   item(params, cmd::kResultSettings, tr("结果计算(&C)..."), tr("调整与计算相关的数值\n计算设定"));
   item(params, cmd::kBridgeParameters, tr("桥/应变仪/应变片参数(&P)..."),

@@ -1,5 +1,7 @@
 #include "tools/comparison_set.h"
 
+#include <filesystem>
+
 #include "analysis/summary.h"
 #include "record/velk_doc.h"
 #include "tools/result_curve_reader.h"
@@ -32,9 +34,21 @@ std::optional<ComparedTest> FromResultFile(const std::string& path, std::string&
     return std::nullopt;
   }
   ComparedTest t;
-  t.name = r.curve.name;
+  t.name = std::filesystem::path(path).stem().string();
+  r.curve.name = t.name;
   (IsTrueResultFile(path) ? t.trueCurve : t.engineering) = std::move(r.curve);
   return t;
+}
+
+void ComparisonSet::Add(ComparedTest t) {
+  for (ComparedTest& have : m_tests) {
+    if (have.name != t.name) continue;
+    if ((t.engineering && have.engineering) || (t.trueCurve && have.trueCurve)) continue;
+    if (t.engineering) have.engineering = std::move(t.engineering);
+    if (t.trueCurve) have.trueCurve = std::move(t.trueCurve);
+    return;
+  }
+  m_tests.push_back(std::move(t));
 }
 
 void ComparisonSet::Remove(std::size_t index) {

@@ -26,14 +26,17 @@ struct ComparedTest {
 // nullopt when nothing was computed.
 std::optional<ComparedTest> FromRecord(const CVelkDoc& doc, const std::string& name);
 
-// A result file's curve: ".DT4" files hold true curves, the other kinds engineering ones. On
-// failure the message (source text, %1 %2 for args) is set and nullopt returned.
+// A result file's curve, named by the file name without its extension: ".DT4" files hold true
+// curves, the other kinds engineering ones. On failure the message (source text, %1 %2 for args)
+// is set and nullopt returned.
 std::optional<ComparedTest> FromResultFile(const std::string& path, std::string& message,
                                            std::vector<std::string>& args);
 
 class ComparisonSet {
  public:
-  void Add(ComparedTest t) { m_tests.push_back(std::move(t)); }
+  // A test of a name already listed fills in the curves that test lacks (a.DT2 and a.DT4 make
+  // one test "a"); otherwise it is added at the end.
+  void Add(ComparedTest t);
   void Remove(std::size_t index);
   const std::vector<ComparedTest>& tests() const { return m_tests; }
 
