@@ -1095,6 +1095,66 @@ on stderr).</translation>
         <source>吸收能(MJ/m³):</source>
         <translation>Absorbed energy (MJ/m³):</translation>
     </message>
+    <message>
+        <source>曲线 %1 没有数据点。</source>
+        <translation>Curve %1 has no points.</translation>
+    </message>
+    <message>
+        <source>曲线 %1 的应变与应力点数不同。</source>
+        <translation>Curve %1 has different numbers of strain and stress points.</translation>
+    </message>
+    <message>
+        <source>曲线 %1 的第 %2 点不是有限数值。</source>
+        <translation>Point %2 of curve %1 is not a finite number.</translation>
+    </message>
+    <message>
+        <source>对比至少需要两条曲线。</source>
+        <translation>A comparison needs at least two curves.</translation>
+    </message>
+    <message>
+        <source>这些曲线没有共同的应变范围。</source>
+        <translation>The curves share no strain range.</translation>
+    </message>
+    <message>
+        <source>group %1: %2</source>
+        <translation>group %1: %2</translation>
+    </message>
+    <message>
+        <source>结果文件 (*.DT2 *.DT3 *.DT4)</source>
+        <translation>Result files (*.DT2 *.DT3 *.DT4)</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG 图像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG 图像 (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF file (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1：图像只能保存为 .png、.svg 或 .pdf 文件。</source>
+        <translation>%1: the picture can be saved as .png, .svg or .pdf only.</translation>
+    </message>
+    <message>
+        <source>图像无法写入 %1。</source>
+        <translation>The picture could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>%1 的第 %2 行不是结果数据。</source>
+        <translation>Line %2 of %1 is not result data.</translation>
+    </message>
+    <message>
+        <source>%1 中没有结果数据。</source>
+        <translation>%1 holds no result data.</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1213,6 +1273,53 @@ on stderr).</translation>
     <message>
         <source>透射波</source>
         <translation>Transmitted wave</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CCompareDlg</name>
+    <message>
+        <source>对比</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>添加文件(&amp;A)...</source>
+        <translation>&amp;Add file...</translation>
+    </message>
+    <message>
+        <source>添加打开的试验(&amp;O)</source>
+        <translation>Add &amp;open tests</translation>
+    </message>
+    <message>
+        <source>移除(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>工程应力应变</source>
+        <translation>Engineering stress-strain</translation>
+    </message>
+    <message>
+        <source>真实应力应变</source>
+        <translation>True stress-strain</translation>
+    </message>
+    <message>
+        <source>导出平均曲线(&amp;M)...</source>
+        <translation>Export &amp;mean curve...</translation>
+    </message>
+    <message>
+        <source>导出图像(&amp;P)...</source>
+        <translation>Export &amp;picture...</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>试验:</source>
+        <translation>Tests:</translation>
+    </message>
+    <message>
+        <source>没有这种曲线，未参与对比: %1</source>
+        <translation>Left out, without a curve of this kind: %1</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1749,16 @@ Export CSV</translation>
 压杆库</source>
         <translation>Edit the lists of bar materials and diameters
 Bar library</translation>
+    </message>
+    <message>
+        <source>对比重复试验的应力应变曲线及其平均值
+对比</source>
+        <translation>Compare the stress-strain curves of repeat tests and their mean
+Compare</translation>
+    </message>
+    <message>
+        <source>对比(&amp;C)...</source>
+        <translation>&amp;Compare...</translation>
     </message>
 </context>
 <context>
@@ -2190,6 +2307,33 @@ Bar library</translation>
     <message>
         <source>透射波</source>
         <translation>Transmitted wave</translation>
+    </message>
+</context>
+<context>
+    <name>velk::ComparisonPlot</name>
+    <message>
+        <source>真实应变</source>
+        <translation>True strain</translation>
+    </message>
+    <message>
+        <source>工程应变</source>
+        <translation>Engineering strain</translation>
+    </message>
+    <message>
+        <source>真实应力(MPa)</source>
+        <translation>True stress (MPa)</translation>
+    </message>
+    <message>
+        <source>工程应力(MPa)</source>
+        <translation>Engineering stress (MPa)</translation>
+    </message>
+    <message>
+        <source>平均 (n = %1)</source>
+        <translation>Mean (n = %1)</translation>
+    </message>
+    <message>
+        <source>±1 标准差</source>
+        <translation>±1 standard deviation</translation>
     </message>
 </context>
 <context>

@@ -1092,6 +1092,66 @@ on stderr).</source>
         <source>吸收能(MJ/m³):</source>
         <translation>吸收能(MJ/m³):</translation>
     </message>
+    <message>
+        <source>曲线 %1 没有数据点。</source>
+        <translation>曲线 %1 没有数据点。</translation>
+    </message>
+    <message>
+        <source>曲线 %1 的应变与应力点数不同。</source>
+        <translation>曲线 %1 的应变与应力点数不同。</translation>
+    </message>
+    <message>
+        <source>曲线 %1 的第 %2 点不是有限数值。</source>
+        <translation>曲线 %1 的第 %2 点不是有限数值。</translation>
+    </message>
+    <message>
+        <source>对比至少需要两条曲线。</source>
+        <translation>对比至少需要两条曲线。</translation>
+    </message>
+    <message>
+        <source>这些曲线没有共同的应变范围。</source>
+        <translation>这些曲线没有共同的应变范围。</translation>
+    </message>
+    <message>
+        <source>group %1: %2</source>
+        <translation>组 %1：%2</translation>
+    </message>
+    <message>
+        <source>结果文件 (*.DT2 *.DT3 *.DT4)</source>
+        <translation>结果文件 (*.DT2 *.DT3 *.DT4)</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG 图像 (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG 图像 (*.svg)</source>
+        <translation>SVG 图像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1：图像只能保存为 .png、.svg 或 .pdf 文件。</source>
+        <translation>%1：图像只能保存为 .png、.svg 或 .pdf 文件。</translation>
+    </message>
+    <message>
+        <source>图像无法写入 %1。</source>
+        <translation>图像无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 的第 %2 行不是结果数据。</source>
+        <translation>%1 的第 %2 行不是结果数据。</translation>
+    </message>
+    <message>
+        <source>%1 中没有结果数据。</source>
+        <translation>%1 中没有结果数据。</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1210,6 +1270,53 @@ on stderr).</source>
     <message>
         <source>透射波</source>
         <translation>透射波</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CCompareDlg</name>
+    <message>
+        <source>对比</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>添加文件(&amp;A)...</source>
+        <translation>添加文件(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>添加打开的试验(&amp;O)</source>
+        <translation>添加打开的试验(&amp;O)</translation>
+    </message>
+    <message>
+        <source>移除(&amp;R)</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>工程应力应变</source>
+        <translation>工程应力应变</translation>
+    </message>
+    <message>
+        <source>真实应力应变</source>
+        <translation>真实应力应变</translation>
+    </message>
+    <message>
+        <source>导出平均曲线(&amp;M)...</source>
+        <translation>导出平均曲线(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>导出图像(&amp;P)...</source>
+        <translation>导出图像(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>试验:</source>
+        <translation>试验:</translation>
+    </message>
+    <message>
+        <source>没有这种曲线，未参与对比: %1</source>
+        <translation>没有这种曲线，未参与对比: %1</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1746,16 @@ Export plot</translation>
 压杆库</source>
         <translation>编辑压杆材料和直径列表
 压杆库</translation>
+    </message>
+    <message>
+        <source>对比重复试验的应力应变曲线及其平均值
+对比</source>
+        <translation>对比重复试验的应力应变曲线及其平均值
+对比</translation>
+    </message>
+    <message>
+        <source>对比(&amp;C)...</source>
+        <translation>对比(&amp;C)...</translation>
     </message>
 </context>
 <context>
@@ -2187,6 +2304,33 @@ Export plot</translation>
     <message>
         <source>透射波</source>
         <translation>透射波</translation>
+    </message>
+</context>
+<context>
+    <name>velk::ComparisonPlot</name>
+    <message>
+        <source>真实应变</source>
+        <translation>真实应变</translation>
+    </message>
+    <message>
+        <source>工程应变</source>
+        <translation>工程应变</translation>
+    </message>
+    <message>
+        <source>真实应力(MPa)</source>
+        <translation>真实应力(MPa)</translation>
+    </message>
+    <message>
+        <source>工程应力(MPa)</source>
+        <translation>工程应力(MPa)</translation>
+    </message>
+    <message>
+        <source>平均 (n = %1)</source>
+        <translation>平均 (n = %1)</translation>
+    </message>
+    <message>
+        <source>±1 标准差</source>
+        <translation>±1 标准差</translation>
     </message>
 </context>
 <context>
