@@ -45,9 +45,13 @@ TEST(CompareDlg, ShowsTheMeanOfItsTestsAndExportsItAndThePicture) {
 
   const std::string csv = (dir.path() / "mean.csv").string();
   const std::string png = (dir.path() / "cmp.png").string();
-  ui.saveAnswers = {csv, png};
+  const std::string svg = (dir.path() / "cmp.svg").string();
+  const std::string pdf = (dir.path() / "cmp.pdf").string();
+  ui.saveAnswers = {csv, png, svg, pdf};
   dlg.ExportMean();
-  dlg.ExportPicture();
+  for (int k = 0; k < 3; ++k) dlg.ExportPicture();
+  EXPECT_NE(ReadBytes(svg).find("<svg"), std::string::npos);
+  EXPECT_EQ(ReadBytes(pdf).rfind("%PDF", 0), 0u);
   // The last of three grid points: strain, mean, sd (10 within rounding), mean - sd, n.
   const std::string text = ReadBytes(csv);
   const std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1);

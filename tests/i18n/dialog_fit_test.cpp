@@ -17,6 +17,7 @@
 #include "app/open_recording_dlg.h"
 #include "app/open_wave_dlg.h"
 #include "dialogs/bar_library_dlg.h"
+#include "dialogs/compare_dlg.h"
 #include "dialogs/curve_select_dlg.h"
 #include "dialogs/method_dlg.h"
 #include "dialogs/property_pages.h"
@@ -119,6 +120,10 @@ TEST(DialogFit, EveryDialogShowsItsEnglishTextsWhole) {
   {
     CAboutDlg d;
     clipped += Check(d, "about box");
+  }
+  {
+    CCompareDlg d(ui, {});
+    clipped += Check(d, "compare");
   }
   {
     COpenWaveDlg d(ws.waveOpen, ui);
