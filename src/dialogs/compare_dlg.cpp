@@ -106,6 +106,8 @@ void CCompareDlg::AddTest(ComparedTest t) {
 bool CCompareDlg::AddFile(const std::string& path) {
   std::string message;
   std::vector<std::string> args;
+  // The place for sessions (.velks): by extension, replay the session into a record and take
+  // FromRecord of it instead.
   auto t = FromResultFile(path, message, args);
   if (!t) {
     m_ui.ShowMessage(message, args);

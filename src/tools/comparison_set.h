@@ -2,9 +2,11 @@
 // The tests of a comparison window, without any window: each with its engineering and true
 // stress–strain curves where it has them, the kind of curve compared, and the mean of that kind.
 //
-// Tests come from open records (FromRecord) and from result files (FromResultFile). A replayed
-// session gives a record like any open test, so sessions need no more than FromRecord once the
-// record is replayed.
+// Tests come from open records (FromRecord) and from result files (FromResultFile). A session
+// file (.velks) needs no reader of its own here: replay it headless into a CVelkDoc and pass that
+// to FromRecord, named after the session file; the window's "添加文件" prompt then offers the
+// session extension beside the result files, and CCompareDlg::AddFile picks the reader by the
+// extension.
 
 #include <optional>
 #include <string>
