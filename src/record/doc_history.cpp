@@ -181,6 +181,7 @@ void DocHistory::Begin(const CVelkDoc& doc, const std::string& label) {
   std::vector<const DocState*> like;
   if (!m_undo.empty()) like.push_back(&m_undo.back().state);
   if (!m_redo.empty()) like.push_back(&m_redo.back().state);
+  if (m_unchanged) like.push_back(&*m_unchanged);
   m_open = Entry{CaptureDocState(doc, like), label};
 }
 
@@ -188,7 +189,11 @@ bool DocHistory::End(const CVelkDoc& doc) {
   if (!m_open) return false;
   Entry e = std::move(*m_open);
   m_open.reset();
-  if (FirstDifference(e.state, doc) == nullptr) return false;
+  if (FirstDifference(e.state, doc) == nullptr) {
+    m_unchanged = std::move(e.state);
+    return false;
+  }
+  m_unchanged.reset();
   m_redo.clear();
   m_undo.push_back(std::move(e));
   Trim();
@@ -217,6 +222,7 @@ void DocHistory::Clear() {
   m_undo.clear();
   m_redo.clear();
   m_open.reset();
+  m_unchanged.reset();
 }
 
 std::size_t DocHistory::bytes() const {

@@ -137,6 +137,9 @@ class DocHistory {
   std::deque<Entry> m_undo;  // oldest first
   std::deque<Entry> m_redo;  // the next to redo last
   std::optional<Entry> m_open;
+  // The last checkpoint of a change that changed nothing: the next one shares its arrays, so that
+  // a dialog activated again and again on a long recording copies its waves once, not each time.
+  std::optional<DocState> m_unchanged;
 };
 
 }  // namespace velk
