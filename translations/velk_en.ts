@@ -1095,6 +1095,74 @@ on stderr).</translation>
         <source>吸收能(MJ/m³):</source>
         <translation>Absorbed energy (MJ/m³):</translation>
     </message>
+    <message>
+        <source>光滑</source>
+        <translation>Smooth</translation>
+    </message>
+    <message>
+        <source>基线</source>
+        <translation>Baseline</translation>
+    </message>
+    <message>
+        <source>参数修改</source>
+        <translation>Parameter Change</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>重新计算</source>
+        <translation>Recompute</translation>
+    </message>
+    <message>
+        <source>结果计算</source>
+        <translation>Wave Windows and Baselines</translation>
+    </message>
+    <message>
+        <source>桥/应变仪/应变片参数</source>
+        <translation>Bridge / Amplifier / Gauge Parameters</translation>
+    </message>
+    <message>
+        <source>静态标定</source>
+        <translation>Static Calibration</translation>
+    </message>
+    <message>
+        <source>CS20000标定</source>
+        <translation>CS20000 Calibration</translation>
+    </message>
+    <message>
+        <source>recapitulation</source>
+        <translation>Recapitulation</translation>
+    </message>
+    <message>
+        <source>切除曲线</source>
+        <translation>Cut Curves</translation>
+    </message>
+    <message>
+        <source>拉直曲线</source>
+        <translation>Straighten Curve</translation>
+    </message>
+    <message>
+        <source>打开参数文件</source>
+        <translation>Open Parameter File</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>撤销 %1(&amp;U)</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>重做 %1(&amp;R)</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1642,6 +1710,22 @@ Export CSV</translation>
 压杆库</source>
         <translation>Edit the lists of bar materials and diameters
 Bar library</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>撤销上一步对试验的修改
+撤销</source>
+        <translation>Undo the last change to the test
+Undo</translation>
+    </message>
+    <message>
+        <source>重做撤销的修改
+重做</source>
+        <translation>Redo the change undone last
+Redo</translation>
     </message>
 </context>
 <context>

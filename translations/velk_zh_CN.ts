@@ -1092,6 +1092,74 @@ on stderr).</source>
         <source>吸收能(MJ/m³):</source>
         <translation>吸收能(MJ/m³):</translation>
     </message>
+    <message>
+        <source>光滑</source>
+        <translation>光滑</translation>
+    </message>
+    <message>
+        <source>基线</source>
+        <translation>基线</translation>
+    </message>
+    <message>
+        <source>参数修改</source>
+        <translation>参数修改</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>重新计算</source>
+        <translation>重新计算</translation>
+    </message>
+    <message>
+        <source>结果计算</source>
+        <translation>结果计算</translation>
+    </message>
+    <message>
+        <source>桥/应变仪/应变片参数</source>
+        <translation>桥/应变仪/应变片参数</translation>
+    </message>
+    <message>
+        <source>静态标定</source>
+        <translation>静态标定</translation>
+    </message>
+    <message>
+        <source>CS20000标定</source>
+        <translation>CS20000标定</translation>
+    </message>
+    <message>
+        <source>recapitulation</source>
+        <translation>recapitulation</translation>
+    </message>
+    <message>
+        <source>切除曲线</source>
+        <translation>切除曲线</translation>
+    </message>
+    <message>
+        <source>拉直曲线</source>
+        <translation>拉直曲线</translation>
+    </message>
+    <message>
+        <source>打开参数文件</source>
+        <translation>打开参数文件</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>撤销 %1(&amp;U)</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>重做 %1(&amp;R)</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1639,6 +1707,22 @@ Export plot</translation>
 压杆库</source>
         <translation>编辑压杆材料和直径列表
 压杆库</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>撤销上一步对试验的修改
+撤销</source>
+        <translation>撤销上一步对试验的修改
+撤销</translation>
+    </message>
+    <message>
+        <source>重做撤销的修改
+重做</source>
+        <translation>重做撤销的修改
+重做</translation>
     </message>
 </context>
 <context>
