@@ -3,12 +3,14 @@
 #include "app/undo_commands.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
 #include "app/command_ids.h"
 #include "app_fixture.h"
 #include "dialogs/smooth_dlg.h"
+#include "dialogs/test_setup_dlg.h"
 #include "record/doc_history.h"
 
 namespace velk {
@@ -74,6 +76,36 @@ TEST_F(AppTest, CtrlZUndoesASmoothingAndCtrlYRedoesIt) {
   ctrlZ->trigger();
   EXPECT_FALSE(app->ws().Has(kResultsComputed));
   EXPECT_FALSE(items().first->isEnabled());
+}
+
+TEST_F(AppTest, WhatIsTypedIntoTheActiveSetupDialogIsOneStep) {
+  app->OpenTestFile(QStringLiteral(VELK_SOURCE_DIR "/samples/record/S1.DAT"));
+  ASSERT_NE(app->ActiveRecord(), nullptr);
+  RecordDocument& record = *app->ActiveRecord();
+  CTestSetupDlg* setup = record.setupDialog();
+  auto* diameter = setup->findChild<QLineEdit*>(QStringLiteral("2001"));
+  ASSERT_NE(diameter, nullptr);
+  const float before = app->ws().params.specimenDiameterMm;
+  auto activate = [&](QEvent::Type t) {
+    QEvent e(t);
+    QCoreApplication::sendEvent(setup, &e);
+  };
+  // Looked at, nothing typed: no step.
+  activate(QEvent::WindowActivate);
+  activate(QEvent::WindowDeactivate);
+  EXPECT_FALSE(record.history().steps().CanUndo());
+  activate(QEvent::WindowActivate);
+  diameter->setText(QStringLiteral("7.5"));
+  diameter->setText(QStringLiteral("7.25"));
+  activate(QEvent::WindowDeactivate);
+  EXPECT_EQ(app->ws().params.specimenDiameterMm, 7.25f);
+  EXPECT_EQ(record.history().steps().undoDepth(), 1u);
+  EXPECT_EQ(record.history().steps().UndoLabel(), "参数修改");
+  EXPECT_TRUE(app->mainFrame().SendCommand(cmd::kUndo));
+  EXPECT_EQ(app->ws().params.specimenDiameterMm, before);
+  EXPECT_EQ(record.doc().m_setup.specimenDiameterMm, before);
+  // The dialog shows the restored value.
+  EXPECT_EQ(diameter->text().toFloat(), before);
 }
 
 }  // namespace
