@@ -19,6 +19,7 @@ inline constexpr int kCopy = 57634;
 inline constexpr int kCut = 57635;
 inline constexpr int kPaste = 57637;
 inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
 inline constexpr int kArrangeIcons = 57649;
 inline constexpr int kCascade = 57650;
 inline constexpr int kTile = 57651;

@@ -7,6 +7,7 @@
 #include "app/command_ids.h"
 #include "app/compare_command.h"
 #include "app/dialog_commands.h"
+#include "app/undo_commands.h"
 #include "app/view_commands.h"
 
 namespace velk {
@@ -77,7 +78,9 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kCopy, O::Framework, OnEditCommand, UpdateEditCommand, false},
     {cmd::kCut, O::Framework, OnEditCommand, UpdateEditCommand, false},
     {cmd::kPaste, O::Framework, OnEditCommand, UpdateEditCommand, false},
-    {cmd::kUndo, O::Framework, OnEditCommand, UpdateEditCommand, false},
+    // The active test record's history; without a record, the parameter document's edit view.
+    {cmd::kUndo, O::Framework, OnUndoCommand, UpdateUndo, false},
+    {cmd::kRedo, O::Framework, OnRedoCommand, UpdateRedo, false},
     // No splitter panes anywhere: nothing to move between.
     {cmd::kNextPane, O::Framework, nullptr, nullptr, false},
     {cmd::kPrevPane, O::Framework, nullptr, nullptr, false},
@@ -112,7 +115,7 @@ CommandUpdate EvaluateCommand(int id, CommandContext& ctx) {
 bool DispatchCommand(int id, CommandContext& ctx) {
   if (!EvaluateCommand(id, ctx).enabled) return false;
   ctx.id = id;
-  FindCommand(id)->handler(ctx);
+  RunAsOneStep(ctx, FindCommand(id)->handler);
   return true;
 }
 

@@ -23,6 +23,7 @@
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/record_document.h"
+#include "app/undo_commands.h"
 #include "app/velk_app.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
@@ -171,6 +172,11 @@ void CMainFrame::BuildMenus() {
   AddRecentList(file, tr("最近文件"));
   file->addSeparator();
   item(file, cmd::kExit, tr("退出(&X)"), exitPrompt);
+  QMenu* edit = new QMenu(tr("编辑(&E)"), this);
+  item(edit, cmd::kUndo, QString(), tr("撤销上一步对试验的修改\n撤销"));
+  item(edit, cmd::kRedo, QString(), tr("重做撤销的修改\n重做"));
+  NameUndoItems(m_app, *edit);
+  connect(edit, &QMenu::aboutToShow, this, [this, edit] { NameUndoItems(m_app, *edit); });
   view = new QMenu(tr("查看(&V)"), this);
   item(view, cmd::kViewToolbar, tr("工具栏(&T)"), toolbarPrompt);
   item(view, cmd::kViewStatusBar, tr("状态栏(&S)"), statusPrompt);
@@ -190,7 +196,7 @@ void CMainFrame::BuildMenus() {
   item(window, cmd::kArrangeIcons, tr("arrang icon(&A)"), tr("在窗口底部排列图标\n排列图标"));
   help = new QMenu(tr("帮助(&H)"), this);
   item(help, cmd::kAbout, tr("关于 Velk(&A)..."), aboutPrompt);
-  m_menus129 = {file, view, params, window, help};
+  m_menus129 = {file, edit, view, params, window, help};
 
   for (QMenu* m : m_menus128) bar->addMenu(m);
   for (QMenu* m : m_menus129) bar->addMenu(m);
@@ -326,6 +332,7 @@ void CMainFrame::BuildAccelerators() {
       {QKeySequence(Qt::SHIFT | Qt::Key_Delete), cmd::kCut},
       {QKeySequence(Qt::CTRL | Qt::Key_Z), cmd::kUndo},
       {QKeySequence(Qt::ALT | Qt::Key_Backspace), cmd::kUndo},
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), cmd::kRedo},
       {QKeySequence(Qt::Key_F6), cmd::kNextPane},
       {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::kPrevPane},
   };

@@ -12,11 +12,13 @@
 
 namespace velk {
 
-RecordDocument::RecordDocument(Workspace& ws) : m_doc(ws) {
+RecordDocument::RecordDocument(Workspace& ws)
+    : m_doc(ws), m_history(std::make_unique<RecordHistory>(m_doc)) {
   // Both windows are top-level (no parent) and stay hidden until the operator asks for them.
   m_setup = std::make_unique<CTestSetupDlg>(m_doc, nullptr);
   m_setup->hide();
   m_setup->ShowFields();
+  m_history->WatchSetupDialog(m_setup.get());
   // The chooser places itself 350 px below the setup dialog's place as it is built.
   m_chooser = std::make_unique<CCurveSelectDlg>(m_doc, nullptr);
   m_chooser->hide();
@@ -35,6 +37,8 @@ RecordDocument::RecordDocument(Workspace& ws) : m_doc(ws) {
 }
 
 RecordDocument::~RecordDocument() {
+  // Windows closing below must not record steps of a record being taken apart.
+  m_history.reset();
   // The frame and its view go first: the view reads the record's arrays.
   delete m_frame.data();
   m_doc.m_observer = DocObserver{};
@@ -54,13 +58,17 @@ RecordDocument::~RecordDocument() {
   m_setup.reset();
 }
 
-void RecordDocument::SetSmoothDialog(QDialog* dialog) { m_smooth = dialog; }
+void RecordDocument::SetSmoothDialog(QDialog* dialog) {
+  m_smooth = dialog;
+  if (auto* smooth = qobject_cast<CSmoothDlg*>(dialog)) m_history->WatchSmoothDialog(smooth);
+}
 
 void RecordDocument::CreateFrame(QMdiArea& area) {
   auto* view = new CVelkView(m_doc);
   auto* frame = new CChildFrame(view);
   m_view = view;
   m_frame = frame;
+  m_history->WatchView(view);
   area.addSubWindow(frame);
   view->OnInitialUpdate();
   frame->ActivateFrame();
@@ -80,6 +88,7 @@ void RecordDocument::RetranslateWindows() {
   m_setup.reset();
   m_setup = std::make_unique<CTestSetupDlg>(m_doc, nullptr);
   m_setup->move(setupAt);
+  m_history->WatchSetupDialog(m_setup.get());
   m_chooser = std::make_unique<CCurveSelectDlg>(m_doc, nullptr);
   m_chooser->move(chooserAt);
   m_chooser->SetSmoothDialog(qobject_cast<CSmoothDlg*>(m_smooth.data()));

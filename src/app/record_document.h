@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/child_frame.h"
+#include "app/record_history.h"
 #include "plot/view/velk_view.h"
 #include "record/velk_doc.h"
 
@@ -33,6 +34,8 @@ class RecordDocument {
   // The modeless smoothing dialog, created by the first smoothing command; the record owns it.
   QDialog* smoothDialog() const { return m_smooth.data(); }
   void SetSmoothDialog(QDialog* dialog);
+  // Undo and redo of the changes to this test.
+  RecordHistory& history() { return *m_history; }
 
   CChildFrame* frame() const { return m_frame.data(); }
   CVelkView* view() const { return m_view.data(); }
@@ -53,6 +56,7 @@ class RecordDocument {
 
  private:
   CVelkDoc m_doc;
+  std::unique_ptr<RecordHistory> m_history;
   std::unique_ptr<CTestSetupDlg> m_setup;
   std::unique_ptr<CCurveSelectDlg> m_chooser;
   QPointer<QDialog> m_smooth;

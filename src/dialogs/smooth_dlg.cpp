@@ -61,7 +61,9 @@ CSmoothDlg::CSmoothDlg(CVelkDoc& doc, Interaction& ia, QWidget* parent)
 void CSmoothDlg::OnSmooth() {
   const int points = LeadingDigitsValue(m_points->text());
   const int lastIndex = LeadingDigitsValue(m_totalPoints->text());
+  emit smoothingStarting();
   ApplySmoothing(m_doc, points, lastIndex, m_ia);
+  emit smoothingFinished();
 }
 
 void CSmoothDlg::reject() {

@@ -31,6 +31,11 @@ class CSmoothDlg : public QDialog {
   // "关闭", Esc and the close box destroy the dialog; the record forgets it.
   void reject() override;
 
+ signals:
+  // Around each pass, so that the record's history keeps it as one step.
+  void smoothingStarting();
+  void smoothingFinished();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 

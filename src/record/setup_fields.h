@@ -18,6 +18,8 @@ struct SetupFields {
   bool trBarDiffers = false;      // check box "透射杆不同"
   int trBarMaterialIndex = -1;    // the transmission bar's material list
   int trBarDiameterIndex = -1;    // the transmission bar's diameter list
+
+  bool operator==(const SetupFields&) const = default;
 };
 
 // Compute models of list 1014, in list order.

@@ -32,6 +32,8 @@ struct ChooserState {
   bool resultsEnabled = false;        // buttons 1033-1040 and the check boxes, after a computation
   bool showUnsmoothedChecked = true;  // check box 1041 "原始曲线"
   bool showSmoothedChecked = false;   // check box 1042 "光滑后曲线"
+
+  bool operator==(const ChooserState&) const = default;
 };
 
 // Things a window that shows the record wants to hear about. Every member may be empty.

@@ -36,6 +36,8 @@ struct ChannelSlots {
   double gainOrStaticStrain = 0;  // amplifier gain, or static calibration strain in microstrain
   double gaugeFactor = 0;
   double armsOrHeight = 0;  // effective bridge arms, or digitised calibration height
+
+  bool operator==(const ChannelSlots&) const = default;
 };
 
 enum Channel { kIncident = 0, kTransmitted = 1 };
@@ -79,6 +81,8 @@ struct TestParameters {
   double trBarDiameterMm = 0;
   float incGaugeDistanceMm = 0;  // from the incident bar's gauge to the specimen face
   float trGaugeDistanceMm = 0;   // from the transmission bar's gauge to the specimen face
+
+  bool operator==(const TestParameters&) const = default;
 };
 
 struct WaveOpenInputs {

@@ -149,7 +149,9 @@ void CVelkView::mouseReleaseEvent(QMouseEvent* event) {
     // A click without a drag makes no rectangle and changes nothing.
     if (a.x() != b.x() && a.y() != b.y()) {
       QApplication::beep();
+      emit baselineDragStarting();
       ApplyBaselineDrag(m_model, plotMetrics(), std::min(a.x(), b.x()), std::max(a.x(), b.x()));
+      emit baselineDragFinished();
     }
   }
   QWidget::mouseReleaseEvent(event);

@@ -61,6 +61,9 @@ class CVelkView : public QWidget {
   void captionChanged(const QString& caption);
   // Text for the status bar's coordinate pane; empty restores "coordinate".
   void coordinateText(const QString& text);
+  // Around the change a baseline drag makes to the record, so that its history keeps it as a step.
+  void baselineDragStarting();
+  void baselineDragFinished();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
