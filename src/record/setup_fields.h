@@ -18,6 +18,11 @@ struct SetupFields {
   bool trBarDiffers = false;      // check box "透射杆不同"
   int trBarMaterialIndex = -1;    // the transmission bar's material list
   int trBarDiameterIndex = -1;    // the transmission bar's diameter list
+
+  // Check box "弥散修正" and the edits 2006, 2007 of the gauge distances (mm).
+  bool dispersionCorrection = false;
+  float incGaugeDistanceMm = 0;
+  float trGaugeDistanceMm = 0;
 };
 
 // Compute models of list 1014, in list order.
