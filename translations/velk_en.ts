@@ -1095,6 +1095,30 @@ on stderr).</translation>
         <source>吸收能(MJ/m³):</source>
         <translation>Absorbed energy (MJ/m³):</translation>
     </message>
+    <message>
+        <source>a gauge distance must be a number of 0 mm or more</source>
+        <translation>a gauge distance must be a number of 0 mm or more</translation>
+    </message>
+    <message>
+        <source>--dispersion needs --gauge-distance-inc and --gauge-distance-tr, or a parameter file that holds them</source>
+        <translation>--dispersion needs --gauge-distance-inc and --gauge-distance-tr, or a parameter file that holds them</translation>
+    </message>
+    <message>
+        <source>Correct each windowed pulse for the dispersion of its bar between gauge and specimen face</source>
+        <translation>Correct each windowed pulse for the dispersion of its bar between gauge and specimen face</translation>
+    </message>
+    <message>
+        <source>Distance from the incident bar&apos;s gauge to the specimen face, mm</source>
+        <translation>Distance from the incident bar&apos;s gauge to the specimen face, mm</translation>
+    </message>
+    <message>
+        <source>Distance from the transmission bar&apos;s gauge to the specimen face, mm</source>
+        <translation>Distance from the transmission bar&apos;s gauge to the specimen face, mm</translation>
+    </message>
+    <message>
+        <source>泡沫模型（3 waves（foam））不能做弥散修正。</source>
+        <translation>The foam model (3 waves (foam)) cannot be corrected for dispersion.</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -2144,6 +2168,18 @@ Bar library</translation>
     <message>
         <source>结果点数上限</source>
         <translation>Result point limit</translation>
+    </message>
+    <message>
+        <source>弥散修正</source>
+        <translation>Dispersion correction</translation>
+    </message>
+    <message>
+        <source>入射杆应变片距试样(mm)</source>
+        <translation>Incident gauge to specimen (mm)</translation>
+    </message>
+    <message>
+        <source>透射杆应变片距试样(mm)</source>
+        <translation>Transmitted gauge to specimen (mm)</translation>
     </message>
 </context>
 <context>

@@ -1092,6 +1092,30 @@ on stderr).</source>
         <source>吸收能(MJ/m³):</source>
         <translation>吸收能(MJ/m³):</translation>
     </message>
+    <message>
+        <source>a gauge distance must be a number of 0 mm or more</source>
+        <translation>应变片距离必须是不小于 0 mm 的数</translation>
+    </message>
+    <message>
+        <source>--dispersion needs --gauge-distance-inc and --gauge-distance-tr, or a parameter file that holds them</source>
+        <translation>--dispersion 需要 --gauge-distance-inc 和 --gauge-distance-tr，或含有这两个距离的参数文件</translation>
+    </message>
+    <message>
+        <source>Correct each windowed pulse for the dispersion of its bar between gauge and specimen face</source>
+        <translation>按各杆的弥散把每个窗口中的脉冲从应变片修正到试样端面</translation>
+    </message>
+    <message>
+        <source>Distance from the incident bar&apos;s gauge to the specimen face, mm</source>
+        <translation>入射杆应变片到试样端面的距离，mm</translation>
+    </message>
+    <message>
+        <source>Distance from the transmission bar&apos;s gauge to the specimen face, mm</source>
+        <translation>透射杆应变片到试样端面的距离，mm</translation>
+    </message>
+    <message>
+        <source>泡沫模型（3 waves（foam））不能做弥散修正。</source>
+        <translation>泡沫模型（3 waves（foam））不能做弥散修正。</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -2141,6 +2165,18 @@ Export plot</translation>
     <message>
         <source>结果点数上限</source>
         <translation>结果点数上限</translation>
+    </message>
+    <message>
+        <source>弥散修正</source>
+        <translation>弥散修正</translation>
+    </message>
+    <message>
+        <source>入射杆应变片距试样(mm)</source>
+        <translation>入射杆应变片距试样(mm)</translation>
+    </message>
+    <message>
+        <source>透射杆应变片距试样(mm)</source>
+        <translation>透射杆应变片距试样(mm)</translation>
     </message>
 </context>
 <context>
