@@ -43,7 +43,7 @@ TEST(CTestSetupDlg, DispersionFieldsReachTheParametersAndSayWhatStopsTheCorrecti
   EXPECT_EQ(EditById(&dlg, 2006)->text(), "1200");
   EXPECT_FALSE(warning->isVisible());
 
-  TypeOver(EditById(&dlg, 2007), "-5");
+  EditById(&dlg, 2007)->setText("-5");  // pasted: a lone "-" typed first would not parse
   EXPECT_EQ(ws.params.trGaugeDistanceMm, -5.0f);
   EXPECT_TRUE(warning->isVisible());
   EXPECT_TRUE(warning->text().contains("-5")) << warning->text().toStdString();
