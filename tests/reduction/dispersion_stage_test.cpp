@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/dispersion.h"
+#include "record/setup_fields.h"
 #include "reduction/bar_stages.h"
 
 namespace velk {
