@@ -2262,6 +2262,18 @@ Compare</translation>
         <source>结果点数上限</source>
         <translation>Result point limit</translation>
     </message>
+    <message>
+        <source>弥散修正</source>
+        <translation>Dispersion correction</translation>
+    </message>
+    <message>
+        <source>入射杆应变片距试样(mm)</source>
+        <translation>Incident gauge to specimen (mm)</translation>
+    </message>
+    <message>
+        <source>透射杆应变片距试样(mm)</source>
+        <translation>Transmitted gauge to specimen (mm)</translation>
+    </message>
 </context>
 <context>
     <name>velk::CVelkView</name>

@@ -2259,6 +2259,18 @@ Export plot</translation>
         <source>结果点数上限</source>
         <translation>结果点数上限</translation>
     </message>
+    <message>
+        <source>弥散修正</source>
+        <translation>弥散修正</translation>
+    </message>
+    <message>
+        <source>入射杆应变片距试样(mm)</source>
+        <translation>入射杆应变片距试样(mm)</translation>
+    </message>
+    <message>
+        <source>透射杆应变片距试样(mm)</source>
+        <translation>透射杆应变片距试样(mm)</translation>
+    </message>
 </context>
 <context>
     <name>velk::CVelkView</name>

@@ -1,6 +1,7 @@
 #include "cli/reduce_cli.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
 #include <mutex>
 
 #include "cli/reduce_language.h"
@@ -56,6 +57,15 @@ std::string CheckOptions(const ReduceOptions& o) {
     if (b->size() == 4 && !((*b)[3] >= 0.0 && (*b)[3] < 0.5)) {
       return VELK_TRANSLATE_NOOP("velk", "a bar's Poisson's ratio must lie from 0 up to 0.5");
     }
+  }
+  for (const std::optional<double>& d : {o.gaugeDistanceInc, o.gaugeDistanceTr}) {
+    if (d && !(*d >= 0.0 && std::isfinite(*d)))
+      return VELK_TRANSLATE_NOOP("velk", "a gauge distance must be a number of 0 mm or more");
+  }
+  if (o.dispersion && o.params.empty() && !(o.gaugeDistanceInc && o.gaugeDistanceTr)) {
+    return VELK_TRANSLATE_NOOP("velk",
+                               "--dispersion needs --gauge-distance-inc and --gauge-distance-tr, "
+                               "or a parameter file that holds them");
   }
   if (!o.start.empty() && o.tek.empty() && o.cs.empty() && o.inc.empty()) {
     return VELK_TRANSLATE_NOOP("velk", "--start applies to --tek, --cs and --inc with --tr only");

@@ -67,6 +67,9 @@ struct ReduceOptions {
   bool listBars = false;
   // Library rows the names and custom bars resolved to (ResolveBars).
   std::optional<int> barMaterialRow, barDiameterRow, trMaterialRow, trDiameterRow;
+  // The dispersion correction and the distance (mm) from each gauge to its specimen face.
+  bool dispersion = false;
+  std::optional<double> gaugeDistanceInc, gaugeDistanceTr;
   std::optional<double> factorInc, factorTr;
   std::vector<double> bridgeInc, bridgeTr;   // arms, bridge voltage, gain, gauge factor
   std::vector<int> baselineInc, baselineTr;  // start, end

@@ -94,6 +94,13 @@ std::string SummaryJson(const ReduceSession& s) {
       {"modulus", static_cast<double>(twin ? p.barModulusMpa : p.trBarModulusMpa)},
       {"area", twin ? p.barAreaMm2 : p.trBarAreaMm2}};
   j["result_limit"] = d.m_resultLimit;
+  // Only a test with the correction asked for carries the key, so other summaries stay as they
+  // were; "applied" says whether the results on hand were corrected.
+  if (p.dispersionCorrection) {
+    j["dispersion"] = {{"applied", computed},
+                       {"gauge_distance_inc", static_cast<double>(p.incGaugeDistanceMm)},
+                       {"gauge_distance_tr", static_cast<double>(p.trGaugeDistanceMm)}};
+  }
   return JsonText(j);
 }
 

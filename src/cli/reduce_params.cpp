@@ -67,6 +67,21 @@ void AddParameterOptions(CLI::App& app, ReduceOptions& o) {
       ->check(CLI::Range(0, 4))
       ->type_name("0..4")
       ->group(group);
+  app.add_flag("--dispersion", o.dispersion,
+               VELK_TRANSLATE_NOOP("velk",
+                                   "Correct each windowed pulse for the dispersion of its bar "
+                                   "between gauge and specimen face"))
+      ->group(group);
+  app.add_option("--gauge-distance-inc", o.gaugeDistanceInc,
+                 VELK_TRANSLATE_NOOP(
+                     "velk", "Distance from the incident bar's gauge to the specimen face, mm"))
+      ->type_name("MM")
+      ->group(group);
+  app.add_option("--gauge-distance-tr", o.gaugeDistanceTr,
+                 VELK_TRANSLATE_NOOP(
+                     "velk", "Distance from the transmission bar's gauge to the specimen face, mm"))
+      ->type_name("MM")
+      ->group(group);
   auto* fi =
       app.add_option("--factor-inc", o.factorInc,
                      VELK_TRANSLATE_NOOP(
@@ -176,6 +191,13 @@ int ApplyParameters(const ReduceOptions& o, ReduceSession& s) {
     f.trBarDiameterIndex = *o.trDiameterRow;
   }
   if (o.barMaterialRow || o.barDiameterRow || o.trMaterialRow) doc.SetBarProperties();
+  if (o.dispersion) f.dispersionCorrection = p.dispersionCorrection = true;
+  if (o.gaugeDistanceInc) {
+    f.incGaugeDistanceMm = p.incGaugeDistanceMm = static_cast<float>(*o.gaugeDistanceInc);
+  }
+  if (o.gaugeDistanceTr) {
+    f.trGaugeDistanceMm = p.trGaugeDistanceMm = static_cast<float>(*o.gaugeDistanceTr);
+  }
   if (o.resultLimit) doc.m_resultLimit = s.ws.resultLimit = *o.resultLimit;
   if (o.model) f.computeModel = *o.model;
 

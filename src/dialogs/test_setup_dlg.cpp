@@ -19,7 +19,9 @@
 
 #include "dialogs/bar_library_dlg.h"
 #include "plot/core/view_model.h"
+#include "record/bar_values.h"
 #include "record/velk_doc.h"
+#include "reduction/bar_stages.h"
 
 namespace velk {
 
@@ -105,6 +107,24 @@ CTestSetupDlg::CTestSetupDlg(CVelkDoc& doc, QWidget* parent) : QDialog(parent), 
     });
   }
 
+  m_dispersion = new QCheckBox(tr("弥散修正"));
+  m_dispersion->setObjectName("dispersion");
+  m_incGaugeDistance = MakeEdit(2006);
+  m_trGaugeDistance = MakeEdit(2007);
+  connect(m_dispersion, &QCheckBox::toggled, this, [this] {
+    if (!Locked()) OnDispersionChanged();
+  });
+  for (QLineEdit* e : {m_incGaugeDistance, m_trGaugeDistance}) {
+    connect(e, &QLineEdit::textChanged, this, [this] {
+      if (!Locked()) OnDispersionChanged();
+    });
+  }
+  m_dispersionWarning = new QLabel;
+  m_dispersionWarning->setObjectName("dispersionWarning");
+  m_dispersionWarning->setStyleSheet("color: #b00000;");
+  m_dispersionWarning->setWordWrap(true);
+  m_dispersionWarning->hide();
+
   m_frequencyWarning = new QLabel;
   m_frequencyWarning->setObjectName("frequencyWarning");
   m_frequencyWarning->setStyleSheet("color: #b00000;");
@@ -121,6 +141,9 @@ CTestSetupDlg::CTestSetupDlg(CVelkDoc& doc, QWidget* parent) : QDialog(parent), 
   form->addRow(m_trDiffers);
   form->addRow(tr("透射杆材质"), m_trMaterial);
   form->addRow(tr("透射杆直径(mm)"), m_trDiameter);
+  form->addRow(m_dispersion);
+  form->addRow(tr("入射杆应变片距试样(mm)"), m_incGaugeDistance);
+  form->addRow(tr("透射杆应变片距试样(mm)"), m_trGaugeDistance);
   form->addRow(tr("计算模型"), m_model);
   form->addRow(tr("试样直径(mm):"), m_specimenDiameter);
   form->addRow(tr("试样厚度(mm):"), m_specimenThickness);
@@ -131,6 +154,7 @@ CTestSetupDlg::CTestSetupDlg(CVelkDoc& doc, QWidget* parent) : QDialog(parent), 
   form->addRow(tr("结果点数上限"), m_resultLimit);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
+  layout->addWidget(m_dispersionWarning);
   layout->addWidget(m_frequencyWarning);
 
   // The chooser sits below this window's left edge (see CCurveSelectDlg); both start near the
@@ -176,6 +200,7 @@ void CTestSetupDlg::ShowFields() {
   m_trMaterial->setEnabled(m_doc.m_setup.trBarDiffers);
   m_trDiameter->setEnabled(m_doc.m_setup.trBarDiffers);
   UpdateFrequencyWarning();
+  UpdateDispersionWarning();
 }
 
 void CTestSetupDlg::DoDataExchange(DataExchange& dx) {
@@ -193,6 +218,9 @@ void CTestSetupDlg::DoDataExchange(DataExchange& dx) {
   dx.Check(m_trDiffers, f.trBarDiffers);
   dx.ComboIndex(m_trMaterial, f.trBarMaterialIndex);
   dx.ComboIndex(m_trDiameter, f.trBarDiameterIndex);
+  dx.Check(m_dispersion, f.dispersionCorrection);
+  dx.Text(m_incGaugeDistance, f.incGaugeDistanceMm);
+  dx.Text(m_trGaugeDistance, f.trGaugeDistanceMm);
 }
 
 void CTestSetupDlg::OnWaveChoice() {
@@ -245,9 +273,46 @@ void CTestSetupDlg::OnBarChanged() {
   m_doc.SetBarProperties();
   m_trMaterial->setEnabled(m_doc.m_setup.trBarDiffers);
   m_trDiameter->setEnabled(m_doc.m_setup.trBarDiffers);
+  UpdateDispersionWarning();
 }
 
-void CTestSetupDlg::OnModelChanged() { UpdateData(true); }
+void CTestSetupDlg::OnModelChanged() {
+  UpdateData(true);
+  UpdateDispersionWarning();
+}
+
+void CTestSetupDlg::OnDispersionChanged() {
+  UpdateData(true);
+  const SetupFields& f = m_doc.m_setup;
+  TestParameters& p = m_doc.params();
+  p.dispersionCorrection = f.dispersionCorrection;
+  p.incGaugeDistanceMm = f.incGaugeDistanceMm;
+  p.trGaugeDistanceMm = f.trGaugeDistanceMm;
+  UpdateDispersionWarning();
+}
+
+void CTestSetupDlg::UpdateDispersionWarning() {
+  // The bars the computation will take: the rows chosen in this dialog.
+  TestParameters p = m_doc.params();
+  const SetupFields& f = m_doc.m_setup;
+  p.barMaterialIndex = f.barMaterialIndex;
+  p.barDiameterIndex = f.barDiameterIndex;
+  p.trBarDiffers = f.trBarDiffers;
+  p.trBarMaterialIndex = f.trBarMaterialIndex;
+  p.trBarDiameterIndex = f.trBarDiameterIndex;
+  ApplyBarRows(p, m_doc.ws().bars);
+  QString text;
+  if (p.dispersionCorrection) {
+    if (m_doc.m_setup.computeModel == kModelThreeWaveFoam) {
+      text = QCoreApplication::translate("velk", kFoamDispersionRefused);
+    } else if (const DispersionProblem problem = CheckDispersionRig(DispersionRigOf(p))) {
+      text = QCoreApplication::translate("velk", problem.text.c_str());
+      for (const std::string& a : problem.args) text = text.arg(QString::fromStdString(a));
+    }
+  }
+  m_dispersionWarning->setText(text);
+  m_dispersionWarning->setVisible(!text.isEmpty());
+}
 
 void CTestSetupDlg::UpdateFrequencyWarning() {
   const bool unusable = !(m_doc.m_setup.samplingMhz > 0.0f);

@@ -43,6 +43,9 @@ class CTestSetupDlg : public QDialog, public Exchanger {
   void OnEditChanged(int id);
   void OnBarChanged();
   void OnModelChanged();
+  void OnDispersionChanged();
+  // Shows why the dispersion correction asked for cannot be made, and hides the line when it can.
+  void UpdateDispersionWarning();
   void UpdateFrequencyWarning();
   // Refills the four bar lists from the library (a lab's rows may have changed).
   void FillBarLists();
@@ -58,6 +61,9 @@ class CTestSetupDlg : public QDialog, public Exchanger {
   QLineEdit *m_specimenDiameter, *m_specimenThickness, *m_specimenWaveSpeed, *m_matrixWaveSpeed,
       *m_strikerVelocity, *m_sampling;
   QLabel* m_frequencyWarning;
+  QCheckBox* m_dispersion;  // "弥散修正"
+  QLineEdit *m_incGaugeDistance, *m_trGaugeDistance;
+  QLabel* m_dispersionWarning;
 };
 
 }  // namespace velk

@@ -112,6 +112,7 @@ std::string FormatExtras(const TestParameters& p) {
   }
   AppendKey(out, "gauge_inc", p.incGaugeDistanceMm);
   AppendKey(out, "gauge_tr", p.trGaugeDistanceMm);
+  if (p.dispersionCorrection) out += "dispersion=1 ";
   out += '\n';
   return out;
 }
@@ -270,7 +271,7 @@ std::string FormatParameterFile(Workspace& ws) {
   SyncInterval(p);
   std::string out = FormatLines(p);
   if (p.trBarDiffers || !OnBuiltInBars(p, ws.bars) || p.incGaugeDistanceMm != 0.0f ||
-      p.trGaugeDistanceMm != 0.0f) {
+      p.trGaugeDistanceMm != 0.0f || p.dispersionCorrection) {
     out += FormatExtras(p);
   }
   return out;
@@ -317,6 +318,7 @@ void ParseParameterFile(std::string_view text, Workspace& ws, const std::string&
   }
   p.incGaugeDistanceMm = x.Get("gauge_inc").value_or(0.0f);
   p.trGaugeDistanceMm = x.Get("gauge_tr").value_or(0.0f);
+  p.dispersionCorrection = x.Get("dispersion").value_or(0.0f) == 1.0f;
   // The rows' Poisson's ratios and diameters; the wave speeds, moduli and areas stay as the file
   // gave them until the computation takes the rows' own values.
   TestParameters rows = p;

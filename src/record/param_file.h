@@ -18,12 +18,13 @@
 //   tr_c, tr_e, tr_a       transmission bar's wave speed, modulus and area (only with tr=1)
 //   tr_nu, tr_d            transmission bar's Poisson's ratio and diameter (only with tr=1)
 //   gauge_inc, gauge_tr    distance from each bar's gauge to the specimen face (mm)
+//   dispersion             1 when the pulses are corrected for dispersion (written only then)
 // Readers ignore keys they do not know, so later keys can be added. The line is written only when
-// the test needs it (a bar not among the built-in rows, a separate transmission bar or a gauge
-// distance); a test on built-in bars writes the three lines as they always were. An older reader
-// stops after line 3: it takes line 1's bar values, but then picks its own table row by the
-// incident wave speed and area (aluminium and 16 mm when they match no row), and it uses the
-// incident bar for the transmission bar.
+// the test needs it (a bar not among the built-in rows, a separate transmission bar, a gauge
+// distance or the dispersion correction); a test on built-in bars writes the three lines as they
+// always were. An older reader stops after line 3: it takes line 1's bar values, but then picks its
+// own table row by the incident wave speed and area (aluminium and 16 mm when they match no row),
+// and it uses the incident bar for the transmission bar.
 
 #include <optional>
 #include <string>

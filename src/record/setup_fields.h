@@ -19,6 +19,10 @@ struct SetupFields {
   int trBarMaterialIndex = -1;    // the transmission bar's material list
   int trBarDiameterIndex = -1;    // the transmission bar's diameter list
 
+  // Check box "弥散修正" and the edits 2006, 2007 of the gauge distances (mm).
+  bool dispersionCorrection = false;
+  float incGaugeDistanceMm = 0;
+  float trGaugeDistanceMm = 0;
   bool operator==(const SetupFields&) const = default;
 };
 

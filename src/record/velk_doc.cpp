@@ -83,6 +83,9 @@ void CVelkDoc::LoadParametersIntoSetup() {
   m_setup.trBarDiffers = p.trBarDiffers;
   m_setup.trBarMaterialIndex = p.trBarMaterialIndex;
   m_setup.trBarDiameterIndex = p.trBarDiameterIndex;
+  m_setup.dispersionCorrection = p.dispersionCorrection;
+  m_setup.incGaugeDistanceMm = p.incGaugeDistanceMm;
+  m_setup.trGaugeDistanceMm = p.trGaugeDistanceMm;
   if (m_observer.setupFieldsLoaded) m_observer.setupFieldsLoaded();
 }
 

@@ -73,8 +73,8 @@ struct TestParameters {
   float trBarWaveSpeedMs = 0;
   float trBarModulusMpa = 0;
   double trBarAreaMm2 = 0;
-  // For a dispersion correction of the pulses between gauge and specimen face; the computation
-  // does not read them yet.
+  // For the dispersion correction of the pulses between gauge and specimen face.
+  bool dispersionCorrection = false;  // "弥散修正": move each windowed pulse to its specimen face
   float barPoisson = 0;
   float trBarPoisson = 0;
   double barDiameterMm = 0;

@@ -37,6 +37,64 @@ BarPulses PulsesAtSpecimenFaces(BarPulses atGauges, double /*incGaugeMm*/, doubl
   return atGauges;
 }
 
+DispersionRig DispersionRigOf(const TestParameters& p) {
+  return {{p.barWaveSpeedMs, p.barPoisson, p.barDiameterMm},
+          {p.trBarWaveSpeedMs, p.trBarPoisson, p.trBarDiameterMm},
+          p.incGaugeDistanceMm,
+          p.trGaugeDistanceMm,
+          p.sampleIntervalUs};
+}
+
+DispersionProblem CheckDispersionRig(const DispersionRig& rig) {
+  if (auto problem = CheckDispersionInputs(rig.incBar, rig.incGaugeMm, rig.sampleIntervalUs))
+    return problem;
+  return CheckDispersionInputs(rig.trBar, rig.trGaugeMm, rig.sampleIntervalUs);
+}
+
+BarPulses PulsesAtSpecimenFaces(std::span<const double> workInc, std::span<const double> workTr,
+                                double incFactor, double trFactor, const PulseWindows& w,
+                                const DispersionRig& rig) {
+  const long count = static_cast<long>(w.last) + 1;
+  auto atFace = [&](std::span<const double> wave, long start, const DispersiveBar& bar,
+                    double distanceMm, PulseTravel travel, double factor) {
+    const long margin = DispersionMarginSamples(bar, distanceMm, rig.sampleIntervalUs);
+    std::vector<double> pulse = WindowAtSpecimenFace(wave, start, count, margin, bar, distanceMm,
+                                                     rig.sampleIntervalUs, travel);
+    for (double& v : pulse) v *= factor;
+    return pulse;
+  };
+  auto incident = [&](long start, PulseTravel travel) {
+    return atFace(workInc, start, rig.incBar, rig.incGaugeMm, travel, incFactor);
+  };
+  auto transmitted = [&](long start) {
+    return atFace(workTr, start, rig.trBar, rig.trGaugeMm, PulseTravel::kAwayFromSpecimen,
+                  trFactor);
+  };
+  BarPulses p{std::vector<double>(count, 0.0), std::vector<double>(count, 0.0),
+              std::vector<double>(count, 0.0)};
+  if (w.model != kModelReflectedTransmitted)
+    p.incident = incident(w.incStart, PulseTravel::kTowardSpecimen);
+  if (w.model != kModelIncidentTransmitted)
+    p.reflected = incident(w.refStart, PulseTravel::kAwayFromSpecimen);
+  switch (w.model) {
+    case kModelIncidentTransmitted: {
+      // The transmitted strain averaged over the window start and the transit-shifted start.
+      const std::vector<double> a = transmitted(w.trStart), b = transmitted(w.trStartShifted);
+      for (long i = 0; i < count; ++i) p.transmitted[i] = (a[i] + b[i]) * 0.5;
+      break;
+    }
+    case kModelIncidentReflected:
+      break;
+    case kModelReflectedTransmitted:
+      p.transmitted = transmitted(w.trStart);
+      break;
+    default:
+      p.transmitted = transmitted(w.trStartShifted);
+      break;
+  }
+  return p;
+}
+
 FaceHistories FaceForcesAndVelocities(BarPulses p, const BarValues& inc, const BarValues& tr,
                                       int model) {
   // Newton per microstrain of each bar.

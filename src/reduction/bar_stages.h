@@ -8,6 +8,10 @@
 #include <span>
 #include <vector>
 
+#include "analysis/dispersion.h"
+#include "record/tr_noop.h"
+#include "record/workspace.h"
+
 namespace velk {
 
 struct BarPulses {
@@ -45,10 +49,38 @@ struct SpecimenHistories {
 BarPulses PulsesAtGauges(std::span<const double> workInc, std::span<const double> workTr,
                          double incFactor, double trFactor, const PulseWindows& w);
 
-// The pulses moved from the gauges to the specimen faces, incGaugeMm and trGaugeMm away. A wave
-// travelling along a real bar disperses, so the pulse at the face differs from the one the gauge
-// saw; no correction is made yet, and the pulses pass unchanged.
+// The pulses at the specimen faces, incGaugeMm and trGaugeMm from the gauges, when no dispersion
+// correction is asked for: the bars are taken as one-dimensional, and the pulses pass unchanged.
 BarPulses PulsesAtSpecimenFaces(BarPulses atGauges, double incGaugeMm, double trGaugeMm);
+
+// What the dispersion correction needs of the two bars and the gauges.
+struct DispersionRig {
+  DispersiveBar incBar, trBar;
+  double incGaugeMm = 0, trGaugeMm = 0;  // from each gauge to its specimen face
+  double sampleIntervalUs = 0;
+};
+
+// The rig of the test parameters' bars (their rows already applied), gauges and sampling.
+DispersionRig DispersionRigOf(const TestParameters& p);
+
+// Why the foam model refuses the correction: its stress comes from the transmitted wave
+// resampled on the specimen's own time map, which the correction of the windows does not reach.
+inline constexpr char kFoamDispersionRefused[] =
+    VELK_TRANSLATE_NOOP("velk", "泡沫模型（3 waves（foam））不能做弥散修正。");
+
+// A reason the rig cannot be corrected (empty when it can): the first bar or distance that fails
+// CheckDispersionInputs.
+DispersionProblem CheckDispersionRig(const DispersionRig& rig);
+
+// The model's pulses as PulsesAtGauges reads them, each window moved from its gauge to its
+// specimen face through the dispersion of its own bar: the incident pulse toward the specimen,
+// the reflected pulse back along the incident bar, the transmitted pulse along the transmission
+// bar. Each correction reads the working wave on both sides of its window (samples outside the
+// wave count as zero), where the dispersed front and tail of the pulse lie. The rig must pass
+// CheckDispersionRig.
+BarPulses PulsesAtSpecimenFaces(std::span<const double> workInc, std::span<const double> workTr,
+                                double incFactor, double trFactor, const PulseWindows& w,
+                                const DispersionRig& rig);
 
 // Force and velocity of each specimen face: front force Ei·Ai·(εi + εr), back force Et·At·εt,
 // front velocity Ci·(εi − εr), back velocity Ct·εt. In the two-wave models the pulse the model

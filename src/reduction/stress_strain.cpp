@@ -179,6 +179,20 @@ void CurvesFromHistories(const std::vector<double>& F, const std::vector<double>
   }
 }
 
+// False, after telling the operator, when the dispersion correction asked for cannot be made:
+// an uncorrected result would pass for a corrected one.
+bool DispersionUsable(const DispersionRig& rig, bool foam, Interaction& ia) {
+  if (foam) {
+    ia.ShowMessage(kFoamDispersionRefused);
+    return false;
+  }
+  if (const DispersionProblem problem = CheckDispersionRig(rig)) {
+    ia.ShowMessage(problem.text.c_str(), problem.args);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
@@ -238,6 +252,9 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
         {Num(cs)});
     return false;
   }
+
+  const DispersionRig rig = DispersionRigOf(p);
+  if (p.dispersionCorrection && !DispersionUsable(rig, foam, ia)) return false;
 
   const int is = doc.m_windows[kIncStart], rs = doc.m_windows[kRefStart];
   const int ts = doc.m_windows[kTrStart], te = doc.m_windows[kTrEnd];
@@ -324,11 +341,13 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
   const bool twoBars =
       p.trBarDiffers && !(p.trBarWaveSpeedMs == p.barWaveSpeedMs &&
                           p.trBarModulusMpa == p.barModulusMpa && p.trBarAreaMm2 == p.barAreaMm2);
-  if (twoBars) {
+  if (twoBars || p.dispersionCorrection) {
     try {
       const PulseWindows w{model, is, rs, ts, tsShifted, last};
-      BarPulses atFaces = PulsesAtSpecimenFaces(PulsesAtGauges(WI, WT, Ki, Kt, w),
-                                                p.incGaugeDistanceMm, p.trGaugeDistanceMm);
+      BarPulses atFaces = p.dispersionCorrection
+                              ? PulsesAtSpecimenFaces(WI, WT, Ki, Kt, w, rig)
+                              : PulsesAtSpecimenFaces(PulsesAtGauges(WI, WT, Ki, Kt, w),
+                                                      p.incGaugeDistanceMm, p.trGaugeDistanceMm);
       SpecimenHistories s = SpecimenFromFaces(
           FaceForcesAndVelocities(std::move(atFaces), {Cb, Eb, Ab},
                                   {p.trBarWaveSpeedMs, p.trBarModulusMpa, p.trBarAreaMm2}, model),
