@@ -1095,6 +1095,46 @@ on stderr).</translation>
         <source>吸收能(MJ/m³):</source>
         <translation>Absorbed energy (MJ/m³):</translation>
     </message>
+    <message>
+        <source>Delimiter of a delimited text file, if not detected</source>
+        <translation>Delimiter of a delimited text file, if not detected</translation>
+    </message>
+    <message>
+        <source>Decimal mark of a delimited text file</source>
+        <translation>Decimal mark of a delimited text file</translation>
+    </message>
+    <message>
+        <source>Lines before the first data row of a delimited text file</source>
+        <translation>Lines before the first data row of a delimited text file</translation>
+    </message>
+    <message>
+        <source>First column of a delimited text file: time in s, ms, us or ns, a sample index, or none (a channel)</source>
+        <translation>First column of a delimited text file: time in s, ms, us or ns, a sample index, or none (a channel)</translation>
+    </message>
+    <message>
+        <source>Unit of the channels of a delimited text file</source>
+        <translation>Unit of the channels of a delimited text file</translation>
+    </message>
+    <message>
+        <source>--delimiter, --decimal, --header-rows, --time-unit and --channel-unit apply to --inc, --tr and --describe</source>
+        <translation>--delimiter, --decimal, --header-rows, --time-unit and --channel-unit apply to --inc, --tr and --describe</translation>
+    </message>
+    <message>
+        <source>分隔符和小数点不能都是逗号。</source>
+        <translation>The delimiter and the decimal mark cannot both be a comma.</translation>
+    </message>
+    <message>
+        <source>表头行数 %2 无效：文件 %1 共 %3 行。</source>
+        <translation>%2 header rows is not possible: file %1 has %3 lines.</translation>
+    </message>
+    <message>
+        <source>按所选的分隔符和小数点，文件 %1 中没有一行全是数字。</source>
+        <translation>With the chosen delimiter and decimal mark, no row of file %1 holds numbers only.</translation>
+    </message>
+    <message>
+        <source>文件 %1 只有一列，不能既有时间列又有通道。</source>
+        <translation>File %1 has one column only: it cannot hold a time column and a channel.</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1976,6 +2016,46 @@ Bar library</translation>
     <message>
         <source>文件 %1</source>
         <translation>File %1</translation>
+    </message>
+    <message>
+        <source>逗号</source>
+        <translation>Comma</translation>
+    </message>
+    <message>
+        <source>分号</source>
+        <translation>Semicolon</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Sample index</translation>
+    </message>
+    <message>
+        <source>文本格式</source>
+        <translation>Text layout</translation>
+    </message>
+    <message>
+        <source>分隔符</source>
+        <translation>Delimiter</translation>
+    </message>
+    <message>
+        <source>小数点</source>
+        <translation>Decimal mark</translation>
+    </message>
+    <message>
+        <source>表头行数</source>
+        <translation>Header rows</translation>
+    </message>
+    <message>
+        <source>时间单位</source>
+        <translation>Time unit</translation>
+    </message>
+    <message>
+        <source>通道单位</source>
+        <translation>Channel unit</translation>
     </message>
 </context>
 <context>

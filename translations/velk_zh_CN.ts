@@ -1092,6 +1092,46 @@ on stderr).</source>
         <source>吸收能(MJ/m³):</source>
         <translation>吸收能(MJ/m³):</translation>
     </message>
+    <message>
+        <source>Delimiter of a delimited text file, if not detected</source>
+        <translation>分隔文本文件的分隔符（不自动识别时）</translation>
+    </message>
+    <message>
+        <source>Decimal mark of a delimited text file</source>
+        <translation>分隔文本文件的小数点</translation>
+    </message>
+    <message>
+        <source>Lines before the first data row of a delimited text file</source>
+        <translation>分隔文本文件第一行数据之前的行数</translation>
+    </message>
+    <message>
+        <source>First column of a delimited text file: time in s, ms, us or ns, a sample index, or none (a channel)</source>
+        <translation>分隔文本文件的第一列：以 s、ms、us 或 ns 为单位的时间、序号，或 none（该列是通道）</translation>
+    </message>
+    <message>
+        <source>Unit of the channels of a delimited text file</source>
+        <translation>分隔文本文件中各通道的单位</translation>
+    </message>
+    <message>
+        <source>--delimiter, --decimal, --header-rows, --time-unit and --channel-unit apply to --inc, --tr and --describe</source>
+        <translation>--delimiter、--decimal、--header-rows、--time-unit 和 --channel-unit 只适用于 --inc、--tr 和 --describe</translation>
+    </message>
+    <message>
+        <source>分隔符和小数点不能都是逗号。</source>
+        <translation>分隔符和小数点不能都是逗号。</translation>
+    </message>
+    <message>
+        <source>表头行数 %2 无效：文件 %1 共 %3 行。</source>
+        <translation>表头行数 %2 无效：文件 %1 共 %3 行。</translation>
+    </message>
+    <message>
+        <source>按所选的分隔符和小数点，文件 %1 中没有一行全是数字。</source>
+        <translation>按所选的分隔符和小数点，文件 %1 中没有一行全是数字。</translation>
+    </message>
+    <message>
+        <source>文件 %1 只有一列，不能既有时间列又有通道。</source>
+        <translation>文件 %1 只有一列，不能既有时间列又有通道。</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1973,6 +2013,46 @@ Export plot</translation>
     <message>
         <source>文件 %1</source>
         <translation>文件 %1</translation>
+    </message>
+    <message>
+        <source>逗号</source>
+        <translation>逗号</translation>
+    </message>
+    <message>
+        <source>分号</source>
+        <translation>分号</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>文本格式</source>
+        <translation>文本格式</translation>
+    </message>
+    <message>
+        <source>分隔符</source>
+        <translation>分隔符</translation>
+    </message>
+    <message>
+        <source>小数点</source>
+        <translation>小数点</translation>
+    </message>
+    <message>
+        <source>表头行数</source>
+        <translation>表头行数</translation>
+    </message>
+    <message>
+        <source>时间单位</source>
+        <translation>时间单位</translation>
+    </message>
+    <message>
+        <source>通道单位</source>
+        <translation>通道单位</translation>
     </message>
 </context>
 <context>
