@@ -321,7 +321,8 @@ bool FindDataRow(LineCursor& lines, std::string_view& line, std::vector<std::str
       return CellNumber(c, layout.decimalMark, v);
     });
     if (fixedRows ? !header : numbers) return true;
-    if (!fixedRows && NumbersWithOther(line, layout.delimiter)) {
+    // Numbers with another delimiter: a file that mixes them, unless the operator chose one.
+    if (!fixedRows && !o.delimiter && NumbersWithOther(line, layout.delimiter)) {
       failure = RecordingFailure(kMixed, {std::to_string(lines.number())});
       return false;
     }
