@@ -8,6 +8,9 @@
 // "Sequence") or from the name ("Time (us)", "CH1 [mV]"); whether the first column is a time or a
 // sample index. Without any header a first column beside others is time in seconds, as the bare
 // "time,value" exports write it.
+//
+// Whatever the operator set in a DelimitedOverride replaces its detection; a fixed number of header
+// rows makes the next non-blank row the first data row, whatever it holds.
 
 #include <algorithm>
 #include <charconv>
