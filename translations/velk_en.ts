@@ -2094,6 +2094,46 @@ Compare</translation>
         <source>文件 %1</source>
         <translation>File %1</translation>
     </message>
+    <message>
+        <source>逗号</source>
+        <translation>Comma</translation>
+    </message>
+    <message>
+        <source>分号</source>
+        <translation>Semicolon</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Sample index</translation>
+    </message>
+    <message>
+        <source>文本格式</source>
+        <translation>Text layout</translation>
+    </message>
+    <message>
+        <source>分隔符</source>
+        <translation>Delimiter</translation>
+    </message>
+    <message>
+        <source>小数点</source>
+        <translation>Decimal mark</translation>
+    </message>
+    <message>
+        <source>表头行数</source>
+        <translation>Header rows</translation>
+    </message>
+    <message>
+        <source>时间单位</source>
+        <translation>Time unit</translation>
+    </message>
+    <message>
+        <source>通道单位</source>
+        <translation>Channel unit</translation>
+    </message>
 </context>
 <context>
     <name>velk::CScale</name>

@@ -2091,6 +2091,46 @@ Export plot</translation>
         <source>文件 %1</source>
         <translation>文件 %1</translation>
     </message>
+    <message>
+        <source>逗号</source>
+        <translation>逗号</translation>
+    </message>
+    <message>
+        <source>分号</source>
+        <translation>分号</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>文本格式</source>
+        <translation>文本格式</translation>
+    </message>
+    <message>
+        <source>分隔符</source>
+        <translation>分隔符</translation>
+    </message>
+    <message>
+        <source>小数点</source>
+        <translation>小数点</translation>
+    </message>
+    <message>
+        <source>表头行数</source>
+        <translation>表头行数</translation>
+    </message>
+    <message>
+        <source>时间单位</source>
+        <translation>时间单位</translation>
+    </message>
+    <message>
+        <source>通道单位</source>
+        <translation>通道单位</translation>
+    </message>
 </context>
 <context>
     <name>velk::CScale</name>

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -76,6 +77,61 @@ QString LayoutText(const DelimitedLayout& l) {
       .arg(time);
 }
 
+template <class T>
+struct Item {
+  const char* text;
+  T value;
+};
+using Time = DelimitedOverride::Time;
+using Volts = DelimitedOverride::Volts;
+const Item<char> kDelimiterItems[] = {
+    {QT_TRANSLATE_NOOP("velk::CRecordingOpenDlg", "逗号"), ','},
+    {QT_TRANSLATE_NOOP("velk::CRecordingOpenDlg", "分号"), ';'},
+    {QT_TRANSLATE_NOOP("velk::CRecordingOpenDlg", "制表符"), '\t'}};
+const Item<char> kDecimalItems[] = {{QT_TRANSLATE_NOOP("velk::CRecordingOpenDlg", "点"), '.'},
+                                    {QT_TRANSLATE_NOOP("velk::CRecordingOpenDlg", "逗号"), ','}};
+const Item<Time> kTimeItems[] = {
+    {"s", Time::kSeconds},
+    {"ms", Time::kMilliseconds},
+    {"µs", Time::kMicroseconds},
+    {"ns", Time::kNanoseconds},
+    {QT_TRANSLATE_NOOP("velk::CRecordingOpenDlg", "序号"), Time::kIndex},
+    {QT_TRANSLATE_NOOP("velk::CRecordingOpenDlg", "无时间列"), Time::kNone}};
+const Item<Volts> kVoltsItems[] = {{"V", Volts::kVolts}, {"mV", Volts::kMillivolts}};
+
+template <class T, std::size_t N>
+QComboBox* ItemCombo(const Item<T> (&items)[N], QWidget* parent, const QString& name) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(name);
+  for (const Item<T>& i : items)
+    combo->addItem(CRecordingOpenDlg::tr(i.text), static_cast<int>(i.value));
+  return combo;
+}
+
+template <class T>
+T ItemValue(const QComboBox* combo) {
+  return static_cast<T>(combo->currentData().toInt());
+}
+
+// The time column as the reader took it.
+Time TimeOf(const DelimitedLayout& l) {
+  if (l.timeColumn < 0) return Time::kNone;
+  if (l.timeIsIndex) return Time::kIndex;
+  if (l.timeUnitS == 1) return Time::kSeconds;
+  if (l.timeUnitS == 1e-3) return Time::kMilliseconds;
+  if (l.timeUnitS == 1e-6) return Time::kMicroseconds;
+  if (l.timeUnitS == 1e-9) return Time::kNanoseconds;
+  return Time::kDetected;  // shown as no choice
+}
+
+Volts VoltsOf(const DelimitedLayout& l) {
+  if (l.voltsPerUnit == 1) return Volts::kVolts;
+  if (l.voltsPerUnit == 1e-3) return Volts::kMillivolts;
+  return Volts::kDetected;  // the channels differ: shown as no choice
+}
+
+void Select(QComboBox* combo, int value) { combo->setCurrentIndex(combo->findData(value)); }
+
 // "文件 1：" in front of a text about file k; one substitution, so a "%" in the text stays.
 QString FileNote(int k, const QString& text) {
   return CRecordingOpenDlg::tr("文件 %1：%2").arg(QString::number(k + 1), text);
@@ -139,6 +195,8 @@ CRecordingOpenDlg::CRecordingOpenDlg(RecordingOpenFields& fields, Interaction& u
   m_layout->setObjectName(QStringLiteral("layout"));
   m_layout->setWordWrap(true);
   layout->addWidget(m_layout);
+  m_layoutBox = MakeLayoutBox();
+  layout->addWidget(m_layoutBox);
 
   auto pickGroup = [this](const QString& title, QComboBox*& combo, QLineEdit*& start,
                           const QString& id) {
@@ -186,6 +244,82 @@ CRecordingOpenDlg::CRecordingOpenDlg(RecordingOpenFields& fields, Interaction& u
   resize(760, 480);
 }
 
+QGroupBox* CRecordingOpenDlg::MakeLayoutBox() {
+  auto* box = new QGroupBox(tr("文本格式"), this);
+  box->setObjectName(QStringLiteral("textLayout"));
+  auto* grid = new QGridLayout(box);
+  const QString heads[] = {tr("分隔符"), tr("小数点"), tr("表头行数"), tr("时间单位"),
+                           tr("通道单位")};
+  for (int c = 0; c < 5; ++c) grid->addWidget(new QLabel(heads[c], box), 0, c + 1);
+  for (int k = 0; k < 2; ++k) {
+    LayoutRow& r = m_layoutRows[k];
+    const QString n = QString::number(k + 1);
+    r.file = new QLabel(tr("文件 %1：").arg(k + 1), box);
+    r.delimiter = ItemCombo(kDelimiterItems, box, QStringLiteral("delimiter") + n);
+    r.decimal = ItemCombo(kDecimalItems, box, QStringLiteral("decimal") + n);
+    r.headerRows = new QSpinBox(box);
+    r.headerRows->setObjectName(QStringLiteral("headerRows") + n);
+    r.headerRows->setRange(0, 9999);
+    r.headerRows->setKeyboardTracking(false);  // one reading per number typed
+    r.time = ItemCombo(kTimeItems, box, QStringLiteral("timeUnit") + n);
+    r.volts = ItemCombo(kVoltsItems, box, QStringLiteral("channelUnit") + n);
+    QWidget* row[] = {r.file, r.delimiter, r.decimal, r.headerRows, r.time, r.volts};
+    for (int c = 0; c < 6; ++c) grid->addWidget(row[c], k + 1, c);
+    // Only what the operator touches is fixed; the rest is detected again on every reading.
+    connect(r.delimiter, &QComboBox::activated, this, [this, k] {
+      LayoutOf(k).delimiter = static_cast<char>(ItemValue<int>(m_layoutRows[k].delimiter));
+      LayoutChanged(k);
+    });
+    connect(r.decimal, &QComboBox::activated, this, [this, k] {
+      LayoutOf(k).decimalMark = static_cast<char>(ItemValue<int>(m_layoutRows[k].decimal));
+      LayoutChanged(k);
+    });
+    connect(r.headerRows, &QSpinBox::valueChanged, this, [this, k](int rows) {
+      if (m_showingLayout) return;
+      LayoutOf(k).headerRows = rows;
+      LayoutChanged(k);
+    });
+    connect(r.time, &QComboBox::activated, this, [this, k] {
+      LayoutOf(k).time = ItemValue<Time>(m_layoutRows[k].time);
+      LayoutChanged(k);
+    });
+    connect(r.volts, &QComboBox::activated, this, [this, k] {
+      LayoutOf(k).volts = ItemValue<Volts>(m_layoutRows[k].volts);
+      LayoutChanged(k);
+    });
+  }
+  grid->setColumnStretch(6, 1);
+  return box;
+}
+
+DelimitedOverride& CRecordingOpenDlg::LayoutOf(int k) {
+  if (m_fields.layouts.size() <= static_cast<std::size_t>(k)) m_fields.layouts.resize(k + 1);
+  return m_fields.layouts[static_cast<std::size_t>(k)];
+}
+
+void CRecordingOpenDlg::LayoutChanged(int k) {
+  ReadFile(k);
+  Refresh();
+}
+
+void CRecordingOpenDlg::ShowLayout(int k, bool visible) {
+  const LayoutRow& r = m_layoutRows[k];
+  for (QWidget* w : std::initializer_list<QWidget*>{r.file, r.delimiter, r.decimal, r.headerRows,
+                                                    r.time, r.volts})
+    w->setVisible(visible);
+  if (!visible) return;
+  // What the reader used; where it stopped before deciding, what the operator chose.
+  const DelimitedOverride& o = LayoutOf(k);
+  const DelimitedLayout& read = m_fields.read[static_cast<std::size_t>(k)].recording.layout;
+  m_showingLayout = true;
+  Select(r.delimiter, o.delimiter.value_or(read.delimiter));
+  Select(r.decimal, o.decimalMark.value_or(read.decimalMark));
+  r.headerRows->setValue(o.headerRows.value_or(read.headerRows));
+  Select(r.time, static_cast<int>(o.time != Time::kDetected ? o.time : TimeOf(read)));
+  Select(r.volts, static_cast<int>(o.volts != Volts::kDetected ? o.volts : VoltsOf(read)));
+  m_showingLayout = false;
+}
+
 bool CRecordingOpenDlg::TwoFiles() const { return m_mode->checkedId() == 2; }
 
 void CRecordingOpenDlg::Browse(int k) {
@@ -202,6 +336,7 @@ void CRecordingOpenDlg::Browse(int k) {
     m_fields.formats.resize(k + 1, RecordingFormat::kAuto);
   }
   m_fields.paths[k] = *chosen;
+  LayoutOf(k) = DelimitedOverride{};  // a new file is detected afresh
   m_rows[k].path->setText(QString::fromStdString(*chosen));
   m_rows[k].path->setCursorPosition(static_cast<int>(m_rows[k].path->text().size()));
   ReadFile(k);
@@ -222,6 +357,10 @@ void CRecordingOpenDlg::ReadFile(int k) {
   if (m_fields.read.size() < m_fields.paths.size()) m_fields.read.resize(m_fields.paths.size());
   m_fields.read[index] = RecordingResult{};
   ReadChosenFile(m_fields, index);
+  const RecordingFormat f = m_fields.formats[index];
+  m_delimited[k] = f == RecordingFormat::kDelimited ||
+                   (f == RecordingFormat::kAuto &&
+                    DetectFileFormat(m_fields.paths[index]) == RecordingFormat::kDelimited);
 }
 
 void CRecordingOpenDlg::Refresh() {
@@ -254,6 +393,16 @@ void CRecordingOpenDlg::Refresh() {
     for (const Recording::Note& n : r.recording.notes)
       notes << FileNote(k, TranslateMessage(n.text, n.args));
   }
+  bool anyLayout = false;
+  for (int k = 0; k < 2; ++k) {
+    const bool shown = k < files && k < static_cast<int>(m_fields.read.size()) &&
+                       !m_fields.paths[k].empty() && m_delimited[k];
+    ShowLayout(k, shown);
+    anyLayout |= shown;
+  }
+  // One file needs no name in front of its row.
+  if (files == 1) m_layoutRows[0].file->hide();
+  m_layoutBox->setVisible(anyLayout);
   for (int col = 0; col < m_channels->columnCount(); ++col) m_channels->resizeColumnToContents(col);
   m_layout->setText(notes.join(QLatin1Char('\n')));
   m_layout->setVisible(!notes.isEmpty());
@@ -300,6 +449,7 @@ void CRecordingOpenDlg::accept() {
   if (m_fields.paths.size() > files) {
     m_fields.paths.resize(files);
     m_fields.formats.resize(files);
+    m_fields.layouts.resize(files);
     m_fields.read.resize(files);
   }
   m_fields.incident = inc;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/reduce_plot.h"
+#include "record/recording.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
 #include "record/workspace.h"
@@ -52,6 +53,10 @@ struct ReduceOptions {
   std::string format = "auto";  // as RecordingFormatName spells it
   std::string describe;         // a file to describe as JSON instead of reducing anything
   std::string wavesCsv;         // the two waves as read, before any processing
+  // The layout of files read as delimited text, as velk-reduce spells it; empty (or no number of
+  // header rows) where the reader detects it.
+  std::string delimiter, decimal, timeUnit, channelUnit;
+  std::optional<int> headerRows;
 
   // Parameters, applied after opening.
   std::string params;  // a parameter file, loaded as the open-parameter-file command does
@@ -151,8 +156,11 @@ struct ReduceSession {
 };
 
 void AddInputOptions(CLI::App& app, ReduceOptions& o);
-// --inc, --tr, their channels, --format, --describe and --waves-csv.
+// --inc, --tr, their channels, --format, the layout of delimited text, --describe and
+// --waves-csv.
 void AddRecordingOptions(CLI::App& app, ReduceOptions& o);
+// The layout options as the delimited-text reader takes them.
+DelimitedOverride LayoutOverride(const ReduceOptions& o);
 // Usage problems of those options; empty when there is none.
 std::string CheckRecordingOptions(const ReduceOptions& o);
 // --describe: the detected format, channels, point counts, intervals and units of one file as one

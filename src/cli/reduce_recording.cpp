@@ -38,6 +38,68 @@ std::vector<std::string> TranslatedArgs(const std::vector<std::string>& args) {
 
 std::string Delimiter(char c) { return c == '\t' ? "tab" : std::string(1, c); }
 
+template <class T>
+struct Named {
+  const char* name;
+  T value;
+};
+constexpr Named<char> kDelimiters[] = {{"comma", ','}, {"semicolon", ';'}, {"tab", '\t'}};
+constexpr Named<char> kDecimalMarks[] = {{"point", '.'}, {"comma", ','}};
+using Time = DelimitedOverride::Time;
+constexpr Named<Time> kTimeUnits[] = {{"s", Time::kSeconds},       {"ms", Time::kMilliseconds},
+                                      {"us", Time::kMicroseconds}, {"ns", Time::kNanoseconds},
+                                      {"index", Time::kIndex},     {"none", Time::kNone}};
+using Volts = DelimitedOverride::Volts;
+constexpr Named<Volts> kChannelUnits[] = {{"V", Volts::kVolts}, {"mV", Volts::kMillivolts}};
+
+template <class T, std::size_t N>
+std::vector<std::string> Names(const Named<T> (&table)[N]) {
+  std::vector<std::string> out;
+  for (const Named<T>& n : table) out.emplace_back(n.name);
+  return out;
+}
+
+// The value named, or fallback when the option was not given (CLI11 has checked the name).
+template <class T, std::size_t N>
+T Lookup(const Named<T> (&table)[N], const std::string& name, T fallback) {
+  for (const Named<T>& n : table) {
+    if (name == n.name) return n.value;
+  }
+  return fallback;
+}
+
+bool AnyLayoutOption(const ReduceOptions& o) {
+  return !o.delimiter.empty() || !o.decimal.empty() || !o.timeUnit.empty() ||
+         !o.channelUnit.empty() || o.headerRows.has_value();
+}
+
+void AddLayoutOptions(CLI::App& app, ReduceOptions& o, const char* group) {
+  app.add_option("--delimiter", o.delimiter,
+                 VELK_TRANSLATE_NOOP("velk", "Delimiter of a delimited text file, if not detected"))
+      ->check(CLI::IsMember(Names(kDelimiters)))
+      ->group(group);
+  app.add_option("--decimal", o.decimal,
+                 VELK_TRANSLATE_NOOP("velk", "Decimal mark of a delimited text file"))
+      ->check(CLI::IsMember(Names(kDecimalMarks)))
+      ->group(group);
+  app.add_option(
+         "--header-rows", o.headerRows,
+         VELK_TRANSLATE_NOOP("velk", "Lines before the first data row of a delimited text file"))
+      ->type_name("N")
+      ->check(CLI::NonNegativeNumber)
+      ->group(group);
+  app.add_option("--time-unit", o.timeUnit,
+                 VELK_TRANSLATE_NOOP("velk",
+                                     "First column of a delimited text file: time in s, ms, us "
+                                     "or ns, a sample index, or none (a channel)"))
+      ->check(CLI::IsMember(Names(kTimeUnits)))
+      ->group(group);
+  app.add_option("--channel-unit", o.channelUnit,
+                 VELK_TRANSLATE_NOOP("velk", "Unit of the channels of a delimited text file"))
+      ->check(CLI::IsMember(Names(kChannelUnits)))
+      ->group(group);
+}
+
 }  // namespace
 
 void AddRecordingOptions(CLI::App& app, ReduceOptions& o) {
@@ -80,6 +142,17 @@ void AddRecordingOptions(CLI::App& app, ReduceOptions& o) {
          VELK_TRANSLATE_NOOP("velk", "Write the two waves as read, before any processing, as CSV"))
       ->type_name("FILE")
       ->group(group);
+  AddLayoutOptions(app, o, group);
+}
+
+DelimitedOverride LayoutOverride(const ReduceOptions& o) {
+  DelimitedOverride layout;
+  if (!o.delimiter.empty()) layout.delimiter = Lookup(kDelimiters, o.delimiter, ',');
+  if (!o.decimal.empty()) layout.decimalMark = Lookup(kDecimalMarks, o.decimal, '.');
+  layout.headerRows = o.headerRows;
+  layout.time = Lookup(kTimeUnits, o.timeUnit, Time::kDetected);
+  layout.volts = Lookup(kChannelUnits, o.channelUnit, Volts::kDetected);
+  return layout;
 }
 
 std::string CheckRecordingOptions(const ReduceOptions& o) {
@@ -88,6 +161,10 @@ std::string CheckRecordingOptions(const ReduceOptions& o) {
   if (o.inc.empty() && (!o.incChannel.empty() || !o.trChannel.empty()))
     return VELK_TRANSLATE_NOOP("velk",
                                "--inc-channel and --tr-channel apply to --inc and --tr only");
+  if (o.inc.empty() && AnyLayoutOption(o))
+    return VELK_TRANSLATE_NOOP("velk",
+                               "--delimiter, --decimal, --header-rows, --time-unit and "
+                               "--channel-unit apply to --inc, --tr and --describe");
   if (o.inc.empty() && o.format != "auto")
     return VELK_TRANSLATE_NOOP("velk", "--format applies to --inc, --tr and --describe");
   if (o.format == "record" && o.inc != o.tr)
@@ -97,7 +174,7 @@ std::string CheckRecordingOptions(const ReduceOptions& o) {
 }
 
 int DescribeRecording(const ReduceOptions& o, std::ostream& out, std::ostream& err) {
-  const RecordingResult r = ReadRecording(o.describe, FormatNamed(o.format));
+  const RecordingResult r = ReadRecording(o.describe, FormatNamed(o.format), LayoutOverride(o));
   if (!r.ok) {
     err << "velk-reduce: " << FormatArgs(Translate(r.message), TranslatedArgs(r.args)) << "\n";
     return kExitFailed;
@@ -136,8 +213,9 @@ int OpenRecordings(const ReduceOptions& o, ReduceSession& s) {
   const int incStart = o.start.empty() ? 0 : o.start[0];
   const int trStart = o.start.empty() ? 0 : o.start[1];
   auto doc = std::make_unique<CVelkDoc>(s.ws);
-  RecordingPairReader reader({o.inc, format, o.incChannel, incStart},
-                             {o.tr, format, o.trChannel, trStart});
+  const DelimitedOverride layout = LayoutOverride(o);
+  RecordingPairReader reader({o.inc, format, o.incChannel, incStart, layout},
+                             {o.tr, format, o.trChannel, trStart, layout});
   if (reader.Read(*doc, s.ui) != kReadOk) return kExitFailed;
   s.doc = std::move(doc);
   return kExitDone;

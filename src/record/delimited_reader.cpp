@@ -8,6 +8,9 @@
 // "Sequence") or from the name ("Time (us)", "CH1 [mV]"); whether the first column is a time or a
 // sample index. Without any header a first column beside others is time in seconds, as the bare
 // "time,value" exports write it.
+//
+// Whatever the operator set in a DelimitedOverride replaces its detection; a fixed number of header
+// rows makes the next non-blank row the first data row, whatever it holds.
 
 #include <algorithm>
 #include <charconv>
@@ -33,6 +36,13 @@ constexpr const char* kColumns =
 constexpr const char* kMixed =
     VELK_TRANSLATE_NOOP("velk", "文件 %1 第 %2 行的分隔符与其他行不同。");
 constexpr const char* kEmptyChannel = VELK_TRANSLATE_NOOP("velk", "文件 %1 中的通道 %2 没有数据。");
+constexpr const char* kSameMarks = VELK_TRANSLATE_NOOP("velk", "分隔符和小数点不能都是逗号。");
+constexpr const char* kHeaderRows =
+    VELK_TRANSLATE_NOOP("velk", "表头行数 %2 无效：文件 %1 共 %3 行。");
+constexpr const char* kNoDataRow =
+    VELK_TRANSLATE_NOOP("velk", "按所选的分隔符和小数点，文件 %1 中没有一行全是数字。");
+constexpr const char* kOneColumn =
+    VELK_TRANSLATE_NOOP("velk", "文件 %1 只有一列，不能既有时间列又有通道。");
 constexpr const char* kNotUniform =
     VELK_TRANSLATE_NOOP("velk", "文件 %1 的时间列不均匀：第 %2 行的时间间隔与其他行不同。");
 
@@ -278,38 +288,127 @@ double RoundedInterval(double step) {
   return read.ec == std::errc() && std::isnormal(rounded) ? rounded : 0;
 }
 
-}  // namespace
+// A cell of digits and commas only, in a file not delimited by commas: the decimal comma.
+void DetectDecimalComma(const std::vector<std::string_view>& cells, DelimitedLayout& layout) {
+  if (layout.delimiter != ',' && std::any_of(cells.begin(), cells.end(), [](std::string_view c) {
+        return c.find(',') != std::string_view::npos &&
+               c.find_first_not_of("0123456789+-.,eE ") == std::string_view::npos;
+      }))
+    layout.decimalMark = ',';
+}
 
-RecordingResult ParseDelimited(std::string_view text) {
-  if (LooksBinary(text.substr(0, 4096)) || std::memchr(text.data(), 0, text.size()) != nullptr)
-    return RecordingFailure(kRecNotText);
+int LineCount(std::string_view text) {
+  LineCursor lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+  }
+  return lines.number();
+}
+
+// Reads the header rows into headerRows and stops on the first data row, in line and cells: the
+// row after the operator's header rows, else the first row of numbers only. False with the reason
+// in failure.
+bool FindDataRow(LineCursor& lines, std::string_view& line, std::vector<std::string_view>& cells,
+                 const DelimitedOverride& o, DelimitedLayout& layout,
+                 std::vector<std::vector<std::string>>& headerRows, RecordingResult& failure) {
+  const bool fixedRows = o.headerRows.has_value();
+  while (lines.Next(line)) {
+    if (IsBlank(line)) continue;
+    SplitCells(line, layout.delimiter, cells);
+    if (cells.empty()) continue;
+    const bool header = fixedRows && lines.number() <= *o.headerRows;
+    // A preamble row the operator skips says nothing about the numbers.
+    if (!o.decimalMark && !header) DetectDecimalComma(cells, layout);
+    double v = 0;
+    const bool numbers = std::all_of(cells.begin(), cells.end(), [&](std::string_view c) {
+      return CellNumber(c, layout.decimalMark, v);
+    });
+    if (fixedRows ? !header : numbers) return true;
+    // Numbers with another delimiter: a file that mixes them, unless the operator chose one.
+    if (!fixedRows && !o.delimiter && NumbersWithOther(line, layout.delimiter)) {
+      failure = RecordingFailure(kMixed, {std::to_string(lines.number())});
+      return false;
+    }
+    headerRows.emplace_back(cells.begin(), cells.end());
+  }
+  if (fixedRows) {
+    failure = RecordingFailure(kHeaderRows,
+                               {std::to_string(*o.headerRows), std::to_string(lines.number())});
+  } else {
+    const bool corrected = o.delimiter || o.decimalMark;
+    failure = RecordingFailure(corrected ? kNoDataRow : kRecNoData);
+  }
+  return false;
+}
+
+// Whether and how the first column counts time: as the operator says, else from its name and
+// unit. Without any header a first column beside others is time in seconds.
+void ChooseTimeColumn(const Header& h, std::size_t n, DelimitedOverride::Time time,
+                      DelimitedLayout& layout) {
+  using Time = DelimitedOverride::Time;
+  const Column& first = h.columns[0];
+  const std::string firstName = Lower(first.name);
+  const bool isTime = time == Time::kDetected ? first.unit.kind == Unit::kTime
+                                              : time != Time::kIndex && time != Time::kNone;
+  const bool isIndex = time == Time::kDetected
+                           ? first.unit.kind == Unit::kIndex ||
+                                 (first.unit.kind == Unit::kNone && IsIndexName(firstName))
+                           : time == Time::kIndex;
+  if (n < 2 || time == Time::kNone) return;
+  if (isTime) {
+    layout.timeColumn = 0;
+    layout.timeUnitS = time == Time::kSeconds        ? 1
+                       : time == Time::kMilliseconds ? 1e-3
+                       : time == Time::kMicroseconds ? 1e-6
+                       : time == Time::kNanoseconds  ? 1e-9
+                                                     : first.unit.scale;
+  } else if (isIndex) {
+    layout.timeColumn = 0;
+    layout.timeIsIndex = true;
+    layout.timeUnitS = h.hasIncrement ? h.increment : 0;
+  } else if (!h.any || (first.unit.kind == Unit::kNone && IsTimeName(firstName))) {
+    layout.timeColumn = 0;
+  }
+}
+
+// Volts per unit of each column: as the operator says, else as the header says.
+std::vector<double> ChannelScales(const Header& h, DelimitedOverride::Volts volts,
+                                  DelimitedLayout& layout) {
+  std::vector<double> scale;
+  layout.voltsPerUnit = -1;
+  for (std::size_t j = 0; j < h.columns.size(); ++j) {
+    const Unit& u = h.columns[j].unit;
+    const bool inVolts = volts != DelimitedOverride::Volts::kDetected || u.kind == Unit::kVolts ||
+                         u.kind == Unit::kNone;
+    scale.push_back(volts == DelimitedOverride::Volts::kMillivolts ? 1e-3
+                    : volts == DelimitedOverride::Volts::kVolts    ? 1.0
+                    : u.kind == Unit::kVolts                       ? u.scale
+                                                                   : 1.0);
+    if (static_cast<int>(j) == layout.timeColumn) continue;
+    const double v = inVolts ? scale.back() : 0;
+    layout.voltsPerUnit = layout.voltsPerUnit < 0 || layout.voltsPerUnit == v ? v : 0;
+  }
+  if (layout.voltsPerUnit < 0) layout.voltsPerUnit = 0;
+  return scale;
+}
+
+// The reading of ParseDelimited, with what it made of the layout so far in layout.
+RecordingResult ParseRows(std::string_view text, const DelimitedOverride& o,
+                          DelimitedLayout& layout) {
   RecordingResult r;
-  DelimitedLayout& layout = r.recording.layout;
-  layout.delimiter = DetectDelimiter(text);
+  layout.delimiter = o.delimiter.value_or(DetectDelimiter(text));
+  layout.decimalMark = o.decimalMark.value_or('.');
+  if (layout.delimiter == ',' && layout.decimalMark == ',') return RecordingFailure(kSameMarks);
+  if (o.headerRows && *o.headerRows < 0)
+    return RecordingFailure(kHeaderRows,
+                            {std::to_string(*o.headerRows), std::to_string(LineCount(text))});
 
-  // Header rows up to the first row of numbers only.
   LineCursor lines(text);
   std::string_view line;
   std::vector<std::string_view> cells;
   std::vector<std::vector<std::string>> headerRows;
-  bool found = false;
-  while (!found && lines.Next(line)) {
-    if (IsBlank(line)) continue;
-    SplitCells(line, layout.delimiter, cells);
-    if (cells.empty()) continue;
-    if (layout.delimiter != ',' && std::any_of(cells.begin(), cells.end(), [](std::string_view c) {
-          return c.find(',') != std::string_view::npos &&
-                 c.find_first_not_of("0123456789+-.,eE ") == std::string_view::npos;
-        }))
-      layout.decimalMark = ',';
-    double v = 0;
-    found = std::all_of(cells.begin(), cells.end(),
-                        [&](std::string_view c) { return CellNumber(c, layout.decimalMark, v); });
-    if (!found && NumbersWithOther(line, layout.delimiter))
-      return RecordingFailure(kMixed, {std::to_string(lines.number())});
-    if (!found) headerRows.emplace_back(cells.begin(), cells.end());
-  }
-  if (!found) return RecordingFailure(kRecNoData);
+  if (RecordingResult failure; !FindDataRow(lines, line, cells, o, layout, headerRows, failure))
+    return failure;
   layout.headerRows = lines.number() - 1;
   const std::size_t n = cells.size();
   const Header h = ReadHeader(headerRows, n);
@@ -317,27 +416,15 @@ RecordingResult ParseDelimited(std::string_view text) {
     const std::string& names = headerRows[0].size() > n ? headerRows[0][n] : std::string();
     return RecordingFailure(kEmptyChannel, {names.empty() ? std::to_string(n + 1) : names});
   }
-
-  // The first column: time, sample index, or a channel.
-  const Column& first = h.columns[0];
-  const std::string firstName = Lower(first.name);
   for (const Column& c : h.columns) {
     if (c.unit.kind == Unit::kFrequency)
       return RecordingFailure(kRecFrequencyDomain, {c.unit.text});
   }
-  if (n >= 2) {
-    if (first.unit.kind == Unit::kTime) {
-      layout.timeColumn = 0;
-      layout.timeUnitS = first.unit.scale;
-    } else if (first.unit.kind == Unit::kIndex ||
-               (first.unit.kind == Unit::kNone && IsIndexName(firstName))) {
-      layout.timeColumn = 0;
-      layout.timeIsIndex = true;
-      layout.timeUnitS = h.hasIncrement ? h.increment : 0;
-    } else if (!h.any || (first.unit.kind == Unit::kNone && IsTimeName(firstName))) {
-      layout.timeColumn = 0;
-    }
-  }
+  if (n < 2 && o.time != DelimitedOverride::Time::kDetected &&
+      o.time != DelimitedOverride::Time::kNone)
+    return RecordingFailure(kOneColumn);
+  ChooseTimeColumn(h, n, o.time, layout);
+  const std::vector<double> scale = ChannelScales(h, o.volts, layout);
 
   std::vector<double> time;
   std::vector<int> lineOf;
@@ -347,13 +434,11 @@ RecordingResult ParseDelimited(std::string_view text) {
     const Column& c = h.columns[j];
     RecordingChannel ch;
     ch.name = c.name.empty() ? std::to_string(channels.size() + 1) : c.name;
-    ch.unit = c.unit.kind == Unit::kVolts || c.unit.kind == Unit::kNone ? "V" : c.unit.text;
+    const bool volts = o.volts != DelimitedOverride::Volts::kDetected ||
+                       c.unit.kind == Unit::kVolts || c.unit.kind == Unit::kNone;
+    ch.unit = volts ? "V" : c.unit.text;
     ReserveLarge(ch.values, text.size() / (line.size() + 1) + 1);
     channels.push_back(std::move(ch));
-  }
-  std::vector<double> scale;
-  for (std::size_t j = 0; j < n; ++j) {
-    scale.push_back(h.columns[j].unit.kind == Unit::kVolts ? h.columns[j].unit.scale : 1.0);
   }
   do {
     if (IsBlank(line)) continue;
@@ -397,6 +482,18 @@ RecordingResult ParseDelimited(std::string_view text) {
   r.recording.channels = std::move(channels);
   r.recording.format = RecordingFormat::kDelimited;
   r.ok = true;
+  return r;
+}
+
+}  // namespace
+
+RecordingResult ParseDelimited(std::string_view text, const DelimitedOverride& layout) {
+  if (LooksBinary(text.substr(0, 4096)) || std::memchr(text.data(), 0, text.size()) != nullptr)
+    return RecordingFailure(kRecNotText);
+  // A refusal keeps what was detected, so the operator can correct the layout from there.
+  DelimitedLayout detected;
+  RecordingResult r = ParseRows(text, layout, detected);
+  r.recording.layout = detected;
   return r;
 }
 

@@ -162,7 +162,8 @@ RecordingResult ParseTektronixText(std::string_view text) {
   return r;
 }
 
-RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format) {
+RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format,
+                               const DelimitedOverride& layout) {
   if (format == RecordingFormat::kAuto) format = DetectRecordingFormat(bytes.substr(0, 4096));
   RecordingResult r;
   switch (format) {
@@ -176,7 +177,7 @@ RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format) {
       r = ParseTrc(bytes);
       break;
     case RecordingFormat::kDelimited:
-      r = ParseDelimited(bytes);
+      r = ParseDelimited(bytes, layout);
       break;
     case RecordingFormat::kTektronixText:
       r = ParseTektronixText(bytes);
@@ -194,12 +195,13 @@ RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format) {
   return r;
 }
 
-RecordingResult ReadRecording(const std::string& path, RecordingFormat format) {
+RecordingResult ReadRecording(const std::string& path, RecordingFormat format,
+                              const DelimitedOverride& layout) {
   RecordingResult r;
   try {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return RecordingFailure(kOpenFault, {path});
-    r = ParseRecording(bytes, format);
+    r = ParseRecording(bytes, format, layout);
   } catch (const std::bad_alloc&) {
     return RecordingFailure(kAllocFault);
   }

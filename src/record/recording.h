@@ -9,6 +9,7 @@
 // replaced by args after translation).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,30 @@ struct DelimitedLayout {
   int timeColumn = -1;  // column of the time or sample index, -1 when there is none
   bool timeIsIndex = false;
   double timeUnitS = 1;  // seconds per time-column unit
+  // Volts per unit of every channel column (1e-3 for mV); 0 when the columns differ or one is
+  // not in volts.
+  double voltsPerUnit = 1;
+};
+
+// The operator's corrections to what the delimited-text reader detects; what is left unset is
+// detected as before. The other readers ignore it.
+struct DelimitedOverride {
+  enum class Time {
+    kDetected,
+    kSeconds,
+    kMilliseconds,
+    kMicroseconds,
+    kNanoseconds,
+    kIndex,
+    kNone
+  };
+  enum class Volts { kDetected, kVolts, kMillivolts };
+  std::optional<char> delimiter;    // ',', ';' or '\t'
+  std::optional<char> decimalMark;  // '.' or ','
+  std::optional<int> headerRows;    // lines before the first data row, blank ones included
+  Time time = Time::kDetected;      // the first column: a time in a unit, a sample index, or none
+  Volts volts = Volts::kDetected;   // the unit of every channel column
+  bool operator==(const DelimitedOverride&) const = default;
 };
 
 struct Recording {
@@ -69,9 +94,11 @@ const char* RecordingFormatName(RecordingFormat format);
 // The format of a file from its first bytes (never from its name); kAuto when none fits.
 RecordingFormat DetectRecordingFormat(std::string_view head);
 
-// Reads one instrument file whole. kAuto detects the format from the content. On failure nothing
-// is kept and the result says why.
+// Reads one instrument file whole. kAuto detects the format from the content; a file read as
+// delimited text takes the layout's set fields instead of detecting them. On failure nothing is
+// kept and the result says why.
 RecordingResult ReadRecording(const std::string& path,
-                              RecordingFormat format = RecordingFormat::kAuto);
+                              RecordingFormat format = RecordingFormat::kAuto,
+                              const DelimitedOverride& layout = {});
 
 }  // namespace velk

@@ -63,18 +63,30 @@ RecordingResult CheckChannelPair(const RecordingChannel& incident, const std::st
   return ok;
 }
 
+double PairInterval(const RecordingChannel& incident, const RecordingChannel& transmitted) {
+  return incident.sampleIntervalS > 0 ? incident.sampleIntervalS : transmitted.sampleIntervalS;
+}
+
+void ApplyFileInterval(CVelkDoc& doc, double intervalS) {
+  TestParameters& p = doc.params();
+  p.sampleIntervalUs = intervalS * 1e6;
+  p.samplingMhz = static_cast<float>(1.0 / p.sampleIntervalUs);
+  doc.m_setup.samplingMhz = p.samplingMhz;
+}
+
 int RecordingPairReader::Read(CVelkDoc& doc, Interaction& ui) {
   if (m_inc.start < 0 || m_tr.start < 0) {
     ui.ShowMessage(kNegativeStart);
     return kReadFailed;
   }
   try {
-    RecordingResult inc = ReadRecording(m_inc.path, m_inc.format);
+    RecordingResult inc = ReadRecording(m_inc.path, m_inc.format, m_inc.layout);
     if (!inc.ok) return Show(ui, inc), kReadFailed;
-    const bool sameFile = m_tr.path == m_inc.path && m_tr.format == m_inc.format;
+    const bool sameFile =
+        m_tr.path == m_inc.path && m_tr.format == m_inc.format && m_tr.layout == m_inc.layout;
     RecordingResult trOwn;
     if (!sameFile) {
-      trOwn = ReadRecording(m_tr.path, m_tr.format);
+      trOwn = ReadRecording(m_tr.path, m_tr.format, m_tr.layout);
       if (!trOwn.ok) return Show(ui, trOwn), kReadFailed;
     }
     RecordingResult& tr = sameFile ? inc : trOwn;
@@ -104,7 +116,7 @@ int RecordingPairReader::Read(CVelkDoc& doc, Interaction& ui) {
         return kReadFailed;
       }
     }
-    const double interval = ci.sampleIntervalS > 0 ? ci.sampleIntervalS : ct.sampleIntervalS;
+    const double interval = PairInterval(ci, ct);
     // The samples move into the record; a copy only when one channel is both waves. The samples
     // before a start point are dropped in place, as a second copy of a long channel would cost as
     // much as reading it.
@@ -119,12 +131,7 @@ int RecordingPairReader::Read(CVelkDoc& doc, Interaction& ui) {
     if (InstallChannels(doc, ui, std::move(waves[0]), std::move(waves[1]), pointCount,
                         kTektronixSource, m_tr.path) != kReadOk)
       return kReadFailed;
-    if (interval > 0) {
-      TestParameters& p = doc.params();
-      p.sampleIntervalUs = interval * 1e6;
-      p.samplingMhz = static_cast<float>(1.0 / p.sampleIntervalUs);
-      doc.m_setup.samplingMhz = p.samplingMhz;
-    }
+    if (interval > 0) ApplyFileInterval(doc, interval);
     for (const RecordingResult* f : {&inc, &trOwn}) {
       for (const Recording::Note& n : f->recording.notes) ui.ShowMessage(n.text, n.args);
     }

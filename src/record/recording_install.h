@@ -12,12 +12,15 @@
 
 namespace velk {
 
+class CVelkDoc;
+
 // One channel of one file, as the operator picked it.
 struct RecordingPick {
   std::string path;
   RecordingFormat format = RecordingFormat::kAuto;
-  std::string channel;  // a channel name, or its number from 1; empty for the first channel
-  int start = 0;        // samples dropped at the start
+  std::string channel;         // a channel name, or its number from 1; empty for the first channel
+  int start = 0;               // samples dropped at the start
+  DelimitedOverride layout{};  // the operator's corrections, for a file read as delimited text
 };
 
 // The channel named, else numbered (from 1), by nameOrNumber; the first when it is empty. -1 when
@@ -29,6 +32,14 @@ int FindRecordingChannel(const Recording& recording, const std::string& nameOrNu
 RecordingResult CheckChannelPair(const RecordingChannel& incident, const std::string& incidentPath,
                                  const RecordingChannel& transmitted,
                                  const std::string& transmittedPath);
+
+// The sample interval of a test from two channels CheckChannelPair accepted: the incident's, else
+// the transmitted's; 0 when neither file gives one.
+double PairInterval(const RecordingChannel& incident, const RecordingChannel& transmitted);
+
+// Makes a file's sample interval (seconds, > 0) the test's: the parameters and the setup field.
+// The setup dialog shows it, and a value the operator types there later wins as always.
+void ApplyFileInterval(CVelkDoc& doc, double intervalS);
 
 // Reads both picks (a file given twice is read once), checks them and installs the two channels
 // as the raw waves with kTektronixSource. When the files give the sample interval, the test's

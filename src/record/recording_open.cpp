@@ -40,7 +40,7 @@ bool CommonInterval(const RecordingOpenFields& f, const RecordingChannel& inc,
     ui.ShowMessage(pair.message, pair.args);
     return false;
   }
-  interval = inc.sampleIntervalS > 0 ? inc.sampleIntervalS : tr.sampleIntervalS;
+  interval = PairInterval(inc, tr);
   return true;
 }
 
@@ -65,9 +65,11 @@ bool Cut(const RecordingOpenFields& f, const ChannelPick& p, int start, Interact
 
 const RecordingResult& ReadChosenFile(RecordingOpenFields& fields, std::size_t k) {
   fields.formats.resize(fields.paths.size(), RecordingFormat::kAuto);
+  fields.layouts.resize(fields.paths.size());
   if (fields.read.size() < fields.paths.size()) fields.read.resize(fields.paths.size());
   RecordingResult& r = fields.read[k];
-  if (!r.ok && r.message.empty()) r = ReadRecording(fields.paths[k], fields.formats[k]);
+  if (!r.ok && r.message.empty())
+    r = ReadRecording(fields.paths[k], fields.formats[k], fields.layouts[k]);
   return r;
 }
 
@@ -124,22 +126,21 @@ int InstallRecordingWaves(CVelkDoc& doc, Interaction& ui, PreparedWaves waves) {
   // What the readers noted (a first record or segment read of several) once the test is open.
   for (const Recording::Note& n : waves.notes) ui.ShowMessage(n.text, n.args);
   if (!(waves.sampleIntervalS > 0)) return read;
-  // The file's clock replaces the default; the setup dialog shows it, and a value the operator
-  // types there later wins as always.
-  TestParameters& p = doc.params();
-  p.sampleIntervalUs = waves.sampleIntervalS * 1e6;
-  p.samplingMhz = static_cast<float>(1.0 / p.sampleIntervalUs);
-  doc.m_setup.samplingMhz = p.samplingMhz;
+  ApplyFileInterval(doc, waves.sampleIntervalS);
   return read;
 }
 
-bool IsInstrumentRecording(const std::string& path) {
+RecordingFormat DetectFileFormat(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
-  if (!f) return false;
+  if (!f) return RecordingFormat::kAuto;
   std::string head(4096, '\0');
   f.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<std::size_t>(f.gcount()));
-  switch (DetectRecordingFormat(head)) {
+  return DetectRecordingFormat(head);
+}
+
+bool IsInstrumentRecording(const std::string& path) {
+  switch (DetectFileFormat(path)) {
     case RecordingFormat::kIsf:
     case RecordingFormat::kTekCsv:
     case RecordingFormat::kTrc:

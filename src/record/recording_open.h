@@ -26,6 +26,9 @@ struct RecordingOpenFields {
   std::vector<std::string> paths;
   // Per file: the format the operator chose, kAuto to take the one detected from the content.
   std::vector<RecordingFormat> formats;
+  // Per file: the operator's corrections of a delimited text's layout; missing or unset fields
+  // are detected.
+  std::vector<DelimitedOverride> layouts;
   // Per file, as read for the dialog (the command reads again what is missing or failed).
   std::vector<RecordingResult> read;
   ChannelPick incident{0, 0};
@@ -34,8 +37,8 @@ struct RecordingOpenFields {
   int transmittedStart = 0;
 };
 
-// Reads file k of fields with its chosen format into fields.read[k] unless it is there already
-// (read with that format). Returns the result.
+// Reads file k of fields with its chosen format and layout into fields.read[k] unless it is there
+// already (read with that format). Returns the result.
 const RecordingResult& ReadChosenFile(RecordingOpenFields& fields, std::size_t k);
 
 // The two waves as they will be installed, in volts, cut to the same length.
@@ -55,6 +58,10 @@ bool PrepareRecordingWaves(RecordingOpenFields& fields, Interaction& ui, Prepare
 // the conversion factors apply the same way) and, when the file gave it, the sampling frequency
 // and interval, then shows the readers' notes. kReadOk or kReadFailed after a message.
 int InstallRecordingWaves(CVelkDoc& doc, Interaction& ui, PreparedWaves waves);
+
+// The format of a file from its first bytes, as ReadRecording detects it; kAuto when none fits or
+// the file cannot be read.
+RecordingFormat DetectFileFormat(const std::string& path);
 
 // True when the file's content is one of the instrument layouts only the recording open reads
 // (ISF, Tektronix CSV, TRC, delimited text), not a Tektronix text, CS20000 or record file.

@@ -38,11 +38,12 @@ RecordingResult RecordingFailure(std::string text, std::vector<std::string> args
 RecordingResult ParseIsf(std::string_view bytes);
 RecordingResult ParseTekCsv(std::string_view text);
 RecordingResult ParseTrc(std::string_view bytes);
-RecordingResult ParseDelimited(std::string_view text);
+RecordingResult ParseDelimited(std::string_view text, const DelimitedOverride& layout = {});
 // Tektronix text: record length, three header numbers, samples; one channel "1".
 RecordingResult ParseTektronixText(std::string_view text);
 // Detects (kAuto) and reads.
-RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format);
+RecordingResult ParseRecording(std::string_view bytes, RecordingFormat format,
+                               const DelimitedOverride& layout = {});
 
 // True when every value is a finite number: a scale of 1e308 or NaN in a header must not reach a
 // wave as infinities.

@@ -47,16 +47,29 @@ bool Number(std::string_view cell, double& out) {
   return !cell.empty() && ScanDouble(p, end, out) && p == end && std::isfinite(out);
 }
 
-// Refuses a frequency-domain file and gives the volts per unit of the vertical unit.
-bool Units(const std::map<std::string, std::string>& header, std::string& refusal, double& scale) {
+// Refuses a frequency-domain file and gives the volts per unit of each channel: the newer layout
+// writes one vertical unit per channel ("Vertical Units,mV,mV"), the others one for their channel.
+bool Units(const std::map<std::string, std::string>& header, std::string& refusal,
+           std::vector<double>& scales) {
   const auto h = header.find("HORIZONTAL UNITS");
   const auto v = header.find("VERTICAL UNITS");
   const std::string hu = h == header.end() ? "S" : Upper(h->second);
   const std::string vu = v == header.end() ? "V" : Upper(v->second);
   if (hu.find("HZ") != std::string::npos) refusal = h->second;
   if (vu.rfind("DB", 0) == 0) refusal = v->second;
-  scale = vu == "MV" ? 1e-3 : 1.0;
+  for (std::size_t at = 0; at <= vu.size();) {
+    const std::size_t comma = std::min(vu.find(',', at), vu.size());
+    const std::string_view unit = Trim(std::string_view(vu).substr(at, comma - at));
+    if (unit.rfind("DB", 0) == 0) refusal = v->second;
+    if (!unit.empty() || scales.empty()) scales.push_back(unit == "MV" ? 1e-3 : 1.0);
+    at = comma + 1;
+  }
   return refusal.empty();
+}
+
+// The scale of channel k: its own, else the last one given.
+double ScaleOf(const std::vector<double>& scales, std::size_t k) {
+  return scales[std::min(k, scales.size() - 1)];
 }
 
 // The lines of the text, each with its line number.
@@ -106,8 +119,8 @@ RecordingResult ParseColumnsLayout(std::string_view text) {
   });
   if (!read) return failure;
   std::string refusal;
-  double scale = 1;
-  if (!Units(header, refusal, scale)) return RecordingFailure(kRecFrequencyDomain, {refusal});
+  std::vector<double> scales;
+  if (!Units(header, refusal, scales)) return RecordingFailure(kRecFrequencyDomain, {refusal});
   if (values.empty()) return RecordingFailure(kRecNoData);
   const std::size_t n = time.size();
   const double step = n > 1 ? (time[n - 1] - time[0]) / static_cast<double>(n - 1) : 0;
@@ -123,7 +136,7 @@ RecordingResult ParseColumnsLayout(std::string_view text) {
   const auto given = header.find("SAMPLE INTERVAL");
   if (given != header.end()) Number(given->second, interval);
   ch.sampleIntervalS = interval > 0 ? interval : 0;
-  for (double& v : values) v *= scale;
+  for (double& v : values) v *= scales[0];
   values.shrink_to_fit();
   ch.values = std::move(values);
   RecordingResult r;
@@ -143,8 +156,8 @@ RecordingResult ParseHeaderLayout(std::string_view text, std::size_t timeRowAt, 
     return true;
   });
   std::string refusal;
-  double scale = 1;
-  if (!Units(header, refusal, scale)) return RecordingFailure(kRecFrequencyDomain, {refusal});
+  std::vector<double> scales;
+  if (!Units(header, refusal, scales)) return RecordingFailure(kRecFrequencyDomain, {refusal});
   RecordingResult r = ParseDelimited(text.substr(timeRowAt));
   if (!r.ok) {
     // Line numbers in the messages count from the top of the file.
@@ -157,8 +170,9 @@ RecordingResult ParseHeaderLayout(std::string_view text, std::size_t timeRowAt, 
   r.recording.layout.headerRows += headerLines;
   double interval = 0;
   const auto given = header.find("SAMPLE INTERVAL");
-  for (RecordingChannel& ch : r.recording.channels) {
-    for (double& v : ch.values) v *= scale;
+  for (std::size_t k = 0; k < r.recording.channels.size(); ++k) {
+    RecordingChannel& ch = r.recording.channels[k];
+    for (double& v : ch.values) v *= ScaleOf(scales, k);
     if (given != header.end() && Number(given->second, interval) && interval > 0)
       ch.sampleIntervalS = interval;
   }

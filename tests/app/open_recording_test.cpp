@@ -1,7 +1,9 @@
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 #include "app/command_ids.h"
@@ -145,6 +147,52 @@ TEST_F(OpenRecordingTest, DialogListsTheChannelsAndReturnsThePicks) {
                   ->text()
                   .contains(QStringLiteral("分隔符 ','")));
   EXPECT_EQ(one.findChild<QComboBox*>(QStringLiteral("transmittedChannel"))->currentIndex(), 1);
+}
+
+// A logger's semicolon file whose date line reads as data: the operator corrects the header rows
+// and the channel unit, the list follows, and the command reads the file as corrected.
+TEST_F(OpenRecordingTest, TheOperatorCorrectsTheLayoutOfDelimitedText) {
+  EnsureQApp();
+  std::string text = "06;12;2026\nZeit;A;B\n(ms);(V);(V)\n";
+  for (int i = 0; i < 40; ++i)
+    text += "0," + std::to_string(100 + i) + ";" + std::to_string(i) + ",5;-1\n";
+  RecordingOpenFields fields;
+  fields.paths = {Write("logger.csv", text)};
+  CRecordingOpenDlg dlg(fields, ui);
+  auto* list = dlg.findChild<QTreeWidget*>(QStringLiteral("channels"));
+  auto* rows = dlg.findChild<QSpinBox*>(QStringLiteral("headerRows1"));
+  auto* volts = dlg.findChild<QComboBox*>(QStringLiteral("channelUnit1"));
+  EXPECT_FALSE(dlg.findChild<QGroupBox*>(QStringLiteral("textLayout"))->isHidden());
+  EXPECT_EQ(list->topLevelItemCount(), 0);
+  EXPECT_EQ(dlg.findChild<QComboBox*>(QStringLiteral("delimiter1"))->currentData().toInt(), ';');
+  EXPECT_EQ(rows->value(), 0);
+
+  rows->setValue(3);
+  ASSERT_EQ(list->topLevelItemCount(), 2);
+  EXPECT_EQ(list->topLevelItem(0)->text(3), QStringLiteral("40"));
+  EXPECT_EQ(list->topLevelItem(0)->text(4), QStringLiteral("1 µs"));
+  EXPECT_EQ(dlg.findChild<QComboBox*>(QStringLiteral("decimal1"))->currentData().toInt(), ',');
+  EXPECT_EQ(dlg.findChild<QComboBox*>(QStringLiteral("timeUnit1"))->currentText(),
+            QStringLiteral("ms"));
+  EXPECT_EQ(volts->currentText(), QStringLiteral("V"));
+  volts->setCurrentIndex(volts->findText(QStringLiteral("mV")));
+  emit volts->activated(volts->currentIndex());
+  dlg.findChild<QPushButton*>(QStringLiteral("1"))->click();
+  ASSERT_EQ(dlg.result(), QDialog::Accepted);
+
+  PreparedWaves waves;
+  fields.read.clear();  // the command reads again with the operator's layout
+  ASSERT_TRUE(PrepareRecordingWaves(fields, ui, waves)) << ui.messages.size();
+  ASSERT_EQ(waves.incident.size(), 40u);
+  EXPECT_DOUBLE_EQ(waves.incident[3], 3.5e-3);
+  EXPECT_DOUBLE_EQ(waves.transmitted[0], -1e-3);
+  EXPECT_DOUBLE_EQ(waves.sampleIntervalS, 1e-6);
+
+  // A binary recording has no layout to correct.
+  RecordingOpenFields isf;
+  isf.paths = {kIsf};
+  CRecordingOpenDlg binary(isf, ui);
+  EXPECT_TRUE(binary.findChild<QGroupBox*>(QStringLiteral("textLayout"))->isHidden());
 }
 
 }  // namespace

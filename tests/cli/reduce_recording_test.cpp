@@ -36,6 +36,36 @@ TEST(ReduceRecording, DescribeGivesFormatChannelsAndLayout) {
   EXPECT_NE(err.find("请指定文件格式"), std::string::npos) << err;
 }
 
+// A logger's file: a preamble line that looks like data, no header, time in µs, millivolts.
+TEST(ReduceRecording, LayoutOptionsReachTheReaderForDescribeAndOpen) {
+  TempDir dir;
+  const std::string file = dir.Write("run7.txt", "7\t2026\n0\t1,5\t-2\n1\t2,5\t3\n2\t3,5\t4\n");
+  std::string out, err;
+  EXPECT_EQ(Reduce({"--describe", file}, out, err), 1);
+  const std::vector<std::string> layout = {"--header-rows",  "1", "--time-unit", "us",
+                                           "--channel-unit", "mV"};
+  std::vector<std::string> args = {"--describe", file};
+  args.insert(args.end(), layout.begin(), layout.end());
+  ASSERT_EQ(Reduce(args, out, err), 0) << err;
+  const auto j = nlohmann::json::parse(out);
+  EXPECT_EQ(j["layout"]["header_rows"], 1);
+  EXPECT_EQ(j["layout"]["decimal_mark"], ",");
+  ASSERT_EQ(j["channels"].size(), 2u);
+  EXPECT_DOUBLE_EQ(j["channels"][1]["interval_s"].get<double>(), 1e-6);
+
+  const std::string waves = (dir.path() / "w.csv").string();
+  args = {"--inc", file, "--tr", file, "--tr-channel", "2", "--waves-csv", waves};
+  args.insert(args.end(), layout.begin(), layout.end());
+  ASSERT_EQ(Reduce(args, out, err), 0) << err;
+  EXPECT_NE(ReadBytes(waves).find("\n0,0,0.0015,-0.002\n1,1,0.0025,0.003\n"), std::string::npos);
+
+  EXPECT_EQ(Reduce({"--describe", file, "--delimiter", "comma", "--decimal", "comma"}, out, err),
+            1);
+  EXPECT_NE(err.find("不能都是逗号"), std::string::npos) << err;
+  EXPECT_EQ(Reduce({"--demo", "--header-rows", "1"}, out, err), 2);
+  EXPECT_EQ(Reduce({"--describe", file, "--header-rows", "-1"}, out, err), 2);
+}
+
 TEST(ReduceRecording, OneFileTwiceWritesTheWavesAsReadWithTheFileInterval) {
   TempDir dir;
   const std::string waves = (dir.path() / "w.csv").string();

@@ -111,5 +111,72 @@ TEST(DelimitedReader, ChannelNamesAndTheRowOfABadCell) {
   EXPECT_EQ(tiny.recording.channels[0].sampleIntervalS, 0);
 }
 
+// What detection cannot know, the operator says; what the operator says that cannot be read is
+// refused with its reason.
+TEST(DelimitedReader, TheOperatorsLayoutReadsWhatDetectionGetsWrong) {
+  using Time = DelimitedOverride::Time;
+  // A date line before the header looks like a row of numbers.
+  const std::string dated =
+      "2026;12;06\nZeit;CH1;CH2\n(ms);(mV);(V)\n0,000;1,5;-2\n0,001;2,5;-3\n0,002;3,5;-4\n";
+  EXPECT_FALSE(ParseDelimited(dated).ok);
+  DelimitedOverride skip;
+  skip.headerRows = 3;
+  // Through format detection too: the layout reaches the reader the content chose.
+  const RecordingResult r = ParseRecording(dated, RecordingFormat::kAuto, skip);
+  ASSERT_TRUE(r.ok) << r.message << " " << (r.args.empty() ? "" : r.args[0]);
+  EXPECT_EQ(r.recording.layout.decimalMark, ',');
+  EXPECT_EQ(r.recording.layout.voltsPerUnit, 0);  // mV and V
+  ASSERT_EQ(r.recording.channels.size(), 2u);
+  EXPECT_EQ(r.recording.channels[0].name, "CH1");
+  EXPECT_NEAR(r.recording.channels[0].sampleIntervalS, 1e-6, 1e-15);
+  EXPECT_NEAR(r.recording.channels[0].values[2], 3.5e-3, 1e-15);
+  EXPECT_DOUBLE_EQ(r.recording.channels[1].values[1], -3);
+
+  // No header: the first column is taken for time in seconds, and is not uniform. It is a
+  // channel in millivolts.
+  const std::string bare = "0,5;1,5\n0,7;2,5\n0,6;3,5\n";
+  EXPECT_FALSE(ParseDelimited(bare).ok);
+  DelimitedOverride channels;
+  channels.time = Time::kNone;
+  channels.volts = DelimitedOverride::Volts::kMillivolts;
+  const RecordingResult two = ParseDelimited(bare, channels);
+  ASSERT_TRUE(two.ok) << two.message;
+  EXPECT_EQ(two.recording.layout.timeColumn, -1);
+  EXPECT_EQ(two.recording.layout.voltsPerUnit, 1e-3);
+  ASSERT_EQ(two.recording.channels.size(), 2u);
+  EXPECT_NEAR(two.recording.channels[0].values[2], 0.6e-3, 1e-15);
+  EXPECT_EQ(two.recording.channels[1].sampleIntervalS, 0);
+  // A time column in µs where the header says nothing.
+  DelimitedOverride micro;
+  micro.time = Time::kMicroseconds;
+  const RecordingResult us = ParseDelimited("0;1\n2;2\n4;3\n", micro);
+  ASSERT_TRUE(us.ok);
+  EXPECT_NEAR(us.recording.channels[0].sampleIntervalS, 2e-6, 1e-15);
+
+  struct Bad {
+    DelimitedOverride layout;
+    std::string text;
+    std::vector<std::string> args;
+  };
+  DelimitedOverride beyond, negative, commas, tabs, tooFew, timeAlone;
+  beyond.headerRows = 9;
+  negative.headerRows = -1;
+  commas.decimalMark = ',';
+  tabs.delimiter = '\t';
+  tooFew.headerRows = 1;
+  timeAlone.time = Time::kSeconds;
+  const Bad bad[] = {
+      {beyond, dated, {"9", "6"}},       {negative, dated, {"-1", "6"}},
+      {commas, "t,CH1\n0,1\n1,2\n", {}}, {tabs, dated, {}},
+      {tooFew, dated, {"2", "Zeit"}},    {timeAlone, "1\n2\n", {}},
+  };
+  for (const Bad& b : bad) {
+    const RecordingResult failed = ParseDelimited(b.text, b.layout);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.message.empty());
+    EXPECT_EQ(failed.args, b.args) << failed.message;
+  }
+}
+
 }  // namespace
 }  // namespace velk

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "record/reader.h"
+#include "record/recording_open.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
 #include "test_files.h"
@@ -80,6 +81,49 @@ TEST(RecordingInstall, RefusalsLeaveTheRecordAsItWas) {
   CVelkDoc doc(ws);
   ScriptedInteraction ui;
   EXPECT_EQ(RecordingPairReader({a, {}, "1", 0}, {c, {}, "2", 0}).Read(doc, ui), kReadOk);
+}
+
+// The batch reader and the dialog's flow: both read the operator's layout, and both take the
+// clock of whichever file gives one.
+TEST(RecordingInstall, BothOpenPathsReadTheOperatorsLayoutAndTakeTheSameClock) {
+  TempDir dir;
+  std::string counts, dated = "7;2026\nZeit (us);CH1 (mV)\n";
+  for (int i = 0; i < 50; ++i) {
+    counts += std::to_string(i % 7) + "\n";
+    dated += std::to_string(i / 2) + (i % 2 ? ",5;" : ",0;") + std::to_string(i) + "\n";
+  }
+  const std::string a = dir.Write("counts.txt", counts);  // no time column: no clock
+  const std::string b = dir.Write("dated.csv", dated);
+  DelimitedOverride skip;
+  skip.headerRows = 2;
+
+  Workspace batchWs;
+  CVelkDoc batch(batchWs);
+  ScriptedInteraction ui;
+  RecordingPick inc{a, RecordingFormat::kDelimited, "1", 0};
+  RecordingPick tr{b, RecordingFormat::kAuto, "CH1", 0};
+  EXPECT_EQ(RecordingPairReader(inc, tr).Read(batch, ui), kReadFailed);  // line 2 is no number
+  tr.layout = skip;
+  ASSERT_EQ(RecordingPairReader(inc, tr).Read(batch, ui), kReadOk);
+
+  RecordingOpenFields fields;
+  fields.paths = {a, b};
+  fields.formats = {RecordingFormat::kDelimited, RecordingFormat::kAuto};
+  fields.layouts = {{}, skip};
+  fields.transmitted = {1, 0};
+  PreparedWaves waves;
+  ASSERT_TRUE(PrepareRecordingWaves(fields, ui, waves));
+  Workspace dialogWs;
+  CVelkDoc dialog(dialogWs);
+  ASSERT_EQ(InstallRecordingWaves(dialog, ui, std::move(waves)), kReadOk);
+
+  for (CVelkDoc* doc : {&batch, &dialog}) {
+    EXPECT_EQ(doc->params().sampleIntervalUs, 0.5);
+    EXPECT_EQ(doc->params().samplingMhz, 2.0f);
+    EXPECT_EQ(doc->m_setup.samplingMhz, 2.0f);
+    ASSERT_EQ(doc->pointCount(), 50);
+    EXPECT_DOUBLE_EQ(doc->m_rawTr[49], 49e-3);
+  }
 }
 
 }  // namespace

@@ -63,6 +63,15 @@ TEST(TekCsvReader, NewerHeaderEndsAtTheTimeRow) {
   for (const RecordingChannel& ch : r.recording.channels) {
     EXPECT_DOUBLE_EQ(ch.sampleIntervalS, 2e-9);
   }
+  // One vertical unit per channel, millivolts scaled to volts.
+  std::string mixed = kNewerHeader;
+  mixed.replace(mixed.find("Vertical Units,V,V"), 18, "Vertical Units,mV,V");
+  const RecordingResult milli = ParseTekCsv(mixed);
+  ASSERT_TRUE(milli.ok) << milli.message;
+  ASSERT_EQ(milli.recording.channels[0].values.size(), 3u);
+  for (int k = 0; k < 3; ++k)
+    EXPECT_DOUBLE_EQ(milli.recording.channels[0].values[k], (2 * k + 1) * 1e-5);
+  EXPECT_EQ(milli.recording.channels[1].values, (std::vector<double>{-0.02, -0.04, -0.06}));
   // A bad cell is named by its line in the file, header lines counted.
   std::string bad = kNewerHeader;
   bad.replace(bad.find("0.03"), 4, "0.0x");
