@@ -1095,6 +1095,42 @@ on stderr).</translation>
         <source>吸收能(MJ/m³):</source>
         <translation>Absorbed energy (MJ/m³):</translation>
     </message>
+    <message>
+        <source>尚未计算结果，无法估计不确定度。</source>
+        <translation>No results have been computed yet, so their uncertainty cannot be estimated.</translation>
+    </message>
+    <message>
+        <source>正在估计不确定度...</source>
+        <translation>Estimating the uncertainty...</translation>
+    </message>
+    <message>
+        <source>当前结果不是按现在的参数和波窗计算的，请重新计算后再估计不确定度。</source>
+        <translation>The present results were not computed with the present parameters and windows. Compute again, then estimate the uncertainty.</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Estimate the uncertainty of the results by Monte Carlo (2000 seeded draws) from the standard uncertainties in FILE (JSON, the names of the dialog&apos;s fields), or from the defaults; adds the 95 % band to --summary, --xlsx, --csv and --plot</source>
+        <translation>Estimate the uncertainty of the results by Monte Carlo (2000 seeded draws) from the standard uncertainties in FILE (JSON, the names of the dialog&apos;s fields), or from the defaults; adds the 95 % band to --summary, --xlsx, --csv and --plot</translation>
+    </message>
+    <message>
+        <source>--uncertainty cannot be combined with --smooth, --cut or --straighten: the band belongs to the computed curves</source>
+        <translation>--uncertainty cannot be combined with --smooth, --cut or --straighten: the band belongs to the computed curves</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法打开。</source>
+        <translation>The uncertainty file &quot;%1&quot; cannot be opened.</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法使用。</source>
+        <translation>The uncertainty file &quot;%1&quot; cannot be used.</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>Uncertainty...</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1283,6 +1319,10 @@ on stderr).</translation>
     <message>
         <source>力平衡系数</source>
         <translation>Force-balance ratio</translation>
+    </message>
+    <message>
+        <source>不确定度带</source>
+        <translation>Uncertainty band</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1682,16 @@ Export CSV</translation>
 压杆库</source>
         <translation>Edit the lists of bar materials and diameters
 Bar library</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>Uncertainty...</translation>
+    </message>
+    <message>
+        <source>以蒙特卡罗法估计结果的不确定度
+不确定度</source>
+        <translation>Estimate the uncertainty of the results by Monte Carlo
+Uncertainty</translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2194,65 @@ Bar library</translation>
     <message>
         <source>结果点数上限</source>
         <translation>Result point limit</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CUncertaintyDlg</name>
+    <message>
+        <source>不确定度</source>
+        <translation>Uncertainty</translation>
+    </message>
+    <message>
+        <source>输入的标准不确定度</source>
+        <translation>Standard uncertainty of the inputs</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>95% 下限</source>
+        <translation>95% lower</translation>
+    </message>
+    <message>
+        <source>95% 上限</source>
+        <translation>95% upper</translation>
+    </message>
+    <message>
+        <source>标准不确定度</source>
+        <translation>Standard uncertainty</translation>
+    </message>
+    <message>
+        <source>主要来源</source>
+        <translation>Dominant input</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>各输入对方差的贡献 (%)</source>
+        <translation>Share of each input in the variance (%)</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>默认值</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>尚未估计。</source>
+        <translation>Not estimated yet.</translation>
+    </message>
+    <message>
+        <source>%1 次抽样，有效 %2 次，随机种子 %3</source>
+        <translation>%1 draws, %2 used, seed %3</translation>
     </message>
 </context>
 <context>

@@ -1092,6 +1092,42 @@ on stderr).</source>
         <source>吸收能(MJ/m³):</source>
         <translation>吸收能(MJ/m³):</translation>
     </message>
+    <message>
+        <source>尚未计算结果，无法估计不确定度。</source>
+        <translation>尚未计算结果，无法估计不确定度。</translation>
+    </message>
+    <message>
+        <source>正在估计不确定度...</source>
+        <translation>正在估计不确定度...</translation>
+    </message>
+    <message>
+        <source>当前结果不是按现在的参数和波窗计算的，请重新计算后再估计不确定度。</source>
+        <translation>当前结果不是按现在的参数和波窗计算的，请重新计算后再估计不确定度。</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Estimate the uncertainty of the results by Monte Carlo (2000 seeded draws) from the standard uncertainties in FILE (JSON, the names of the dialog&apos;s fields), or from the defaults; adds the 95 % band to --summary, --xlsx, --csv and --plot</source>
+        <translation>以蒙特卡罗法（2000 次定种子抽样）估计结果的不确定度，各输入的标准不确定度取自 FILE（JSON，名称同对话框的字段）或取默认值；95% 区间加入 --summary、--xlsx、--csv 和 --plot</translation>
+    </message>
+    <message>
+        <source>--uncertainty cannot be combined with --smooth, --cut or --straighten: the band belongs to the computed curves</source>
+        <translation>--uncertainty 不能与 --smooth、--cut 或 --straighten 同用：不确定度带属于计算出的曲线</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法打开。</source>
+        <translation>不确定度文件“%1”无法打开。</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法使用。</source>
+        <translation>不确定度文件“%1”无法使用。</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>不确定度...</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1280,6 +1316,10 @@ on stderr).</source>
     <message>
         <source>力平衡系数</source>
         <translation>力平衡系数</translation>
+    </message>
+    <message>
+        <source>不确定度带</source>
+        <translation>不确定度带</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1679,16 @@ Export plot</translation>
 压杆库</source>
         <translation>编辑压杆材料和直径列表
 压杆库</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>不确定度...</translation>
+    </message>
+    <message>
+        <source>以蒙特卡罗法估计结果的不确定度
+不确定度</source>
+        <translation>以蒙特卡罗法估计结果的不确定度
+不确定度</translation>
     </message>
 </context>
 <context>
@@ -2141,6 +2191,65 @@ Export plot</translation>
     <message>
         <source>结果点数上限</source>
         <translation>结果点数上限</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CUncertaintyDlg</name>
+    <message>
+        <source>不确定度</source>
+        <translation>不确定度</translation>
+    </message>
+    <message>
+        <source>输入的标准不确定度</source>
+        <translation>输入的标准不确定度</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>95% 下限</source>
+        <translation>95% 下限</translation>
+    </message>
+    <message>
+        <source>95% 上限</source>
+        <translation>95% 上限</translation>
+    </message>
+    <message>
+        <source>标准不确定度</source>
+        <translation>标准不确定度</translation>
+    </message>
+    <message>
+        <source>主要来源</source>
+        <translation>主要来源</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>各输入对方差的贡献 (%)</source>
+        <translation>各输入对方差的贡献 (%)</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>默认值</source>
+        <translation>默认值</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>尚未估计。</source>
+        <translation>尚未估计。</translation>
+    </message>
+    <message>
+        <source>%1 次抽样，有效 %2 次，随机种子 %3</source>
+        <translation>%1 次抽样，有效 %2 次，随机种子 %3</translation>
     </message>
 </context>
 <context>
