@@ -32,9 +32,19 @@ QTableWidget* Table(int rows, const QStringList& columns) {
   auto* t = new QTableWidget(rows, columns.size());
   t->setHorizontalHeaderLabels(columns);
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  t->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return t;
+}
+
+// The whole table without scrolling: it never has more than thirteen rows.
+void FitToContents(QTableWidget* t) {
+  t->resizeColumnsToContents();
+  t->resizeRowsToContents();
+  const int frame = 2 * t->frameWidth();
+  t->setMinimumSize(
+      t->verticalHeader()->sizeHint().width() + t->horizontalHeader()->length() + frame,
+      t->horizontalHeader()->sizeHint().height() + t->verticalHeader()->length() + frame);
 }
 
 void Set(QTableWidget* t, int row, int col, const QString& text) {
@@ -89,6 +99,7 @@ CUncertaintyDlg::CUncertaintyDlg(UncertaintySheet& sheet, QWidget* parent)
   auto* buttons = new QDialogButtonBox;
   QPushButton* run = buttons->addButton(tr("计算"), QDialogButtonBox::ActionRole);
   run->setObjectName("run");
+  run->setDefault(true);  // Enter in a field runs, as the operator expects after typing a value
   QPushButton* defaults = buttons->addButton(tr("默认值"), QDialogButtonBox::ResetRole);
   defaults->setObjectName("defaults");
   QPushButton* close = buttons->addButton(tr("关闭"), QDialogButtonBox::AcceptRole);
@@ -147,6 +158,8 @@ void CUncertaintyDlg::ShowResult() {
   m_shares->clearContents();
   if (u == nullptr) {
     m_draws->setText(tr("尚未估计。"));
+    FitToContents(m_summary);
+    FitToContents(m_shares);
     return;
   }
   const UncertaintyResult& r = u->result;
@@ -169,6 +182,8 @@ void CUncertaintyDlg::ShowResult() {
                        .arg(u->options.draws)
                        .arg(r.drawsUsed)
                        .arg(QString::number(u->options.seed)));
+  FitToContents(m_summary);
+  FitToContents(m_shares);
 }
 
 bool RunUncertaintyDialog(QWidget* parent, UncertaintySheet& sheet) {
