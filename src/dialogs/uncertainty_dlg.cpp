@@ -42,9 +42,10 @@ void FitToContents(QTableWidget* t) {
   t->resizeColumnsToContents();
   t->resizeRowsToContents();
   const int frame = 2 * t->frameWidth();
-  t->setMinimumSize(
-      t->verticalHeader()->sizeHint().width() + t->horizontalHeader()->length() + frame,
-      t->horizontalHeader()->sizeHint().height() + t->verticalHeader()->length() + frame);
+  t->setMinimumWidth(t->verticalHeader()->sizeHint().width() + t->horizontalHeader()->length() +
+                     frame);
+  t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + t->verticalHeader()->length() +
+                    frame);
 }
 
 void Set(QTableWidget* t, int row, int col, const QString& text) {
