@@ -3,9 +3,8 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -58,7 +57,10 @@ CUncertaintyDlg::CUncertaintyDlg(UncertaintySheet& sheet, QWidget* parent)
     : QDialog(parent), m_sheet(sheet) {
   setWindowTitle(tr("不确定度"));
   auto* inputs = new QGroupBox(tr("输入的标准不确定度"));
-  auto* form = new QFormLayout(inputs);
+  // Two columns of fields above the results: the English labels and table headers are long, and
+  // side by side the dialog would outgrow a 1280-pixel screen.
+  auto* grid = new QGridLayout(inputs);
+  constexpr int kRowsPerColumn = 5;
   const auto& fields = UncertaintyFields();
   for (std::size_t k = 0; k < fields.size(); ++k) {
     const QString unit = QStringLiteral(" ") + Core(fields[k].unit);
@@ -75,7 +77,10 @@ CUncertaintyDlg::CUncertaintyDlg(UncertaintySheet& sheet, QWidget* parent)
       m_fields[k] = box;
     }
     m_fields[k]->setObjectName(QString::fromLatin1(fields[k].key));
-    form->addRow(Core(fields[k].label), m_fields[k]);
+    const int row = static_cast<int>(k) % kRowsPerColumn;
+    const int col = 2 * (static_cast<int>(k) / kRowsPerColumn);
+    grid->addWidget(new QLabel(Core(fields[k].label)), row, col);
+    grid->addWidget(m_fields[k], row, col + 1);
   }
 
   const auto& values = StandardSummaryFields();
@@ -109,11 +114,9 @@ CUncertaintyDlg::CUncertaintyDlg(UncertaintySheet& sheet, QWidget* parent)
   connect(defaults, &QPushButton::clicked, this, &CUncertaintyDlg::SetDefaults);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
-  auto* columns = new QHBoxLayout;
-  columns->addWidget(inputs, 0, Qt::AlignTop);
-  columns->addWidget(results, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns);
+  layout->addWidget(inputs);
+  layout->addWidget(results);
   layout->addWidget(buttons);
 
   ShowInputs(sheet.inputs);
