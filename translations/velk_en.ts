@@ -1391,6 +1391,10 @@ on stderr).</translation>
         <source>力平衡系数</source>
         <translation>Force-balance ratio</translation>
     </message>
+    <message>
+        <source>不确定度带</source>
+        <translation>Uncertainty band</translation>
+    </message>
 </context>
 <context>
     <name>velk::CMainFrame</name>
@@ -2313,6 +2317,65 @@ Compare</translation>
     <message>
         <source>透射杆应变片距试样(mm)</source>
         <translation>Transmitted gauge to specimen (mm)</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CUncertaintyDlg</name>
+    <message>
+        <source>不确定度</source>
+        <translation>Uncertainty</translation>
+    </message>
+    <message>
+        <source>输入的标准不确定度</source>
+        <translation>Standard uncertainty of the inputs</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>95% 下限</source>
+        <translation>95% lower</translation>
+    </message>
+    <message>
+        <source>95% 上限</source>
+        <translation>95% upper</translation>
+    </message>
+    <message>
+        <source>标准不确定度</source>
+        <translation>Standard uncertainty</translation>
+    </message>
+    <message>
+        <source>主要来源</source>
+        <translation>Dominant input</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>各输入对方差的贡献 (%)</source>
+        <translation>Share of each input in the variance (%)</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>默认值</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>尚未估计。</source>
+        <translation>Not estimated yet.</translation>
+    </message>
+    <message>
+        <source>%1 次抽样，有效 %2 次，随机种子 %3</source>
+        <translation>%1 draws, %2 used, seed %3</translation>
     </message>
 </context>
 <context>

@@ -1388,6 +1388,10 @@ on stderr).</source>
         <source>力平衡系数</source>
         <translation>力平衡系数</translation>
     </message>
+    <message>
+        <source>不确定度带</source>
+        <translation>不确定度带</translation>
+    </message>
 </context>
 <context>
     <name>velk::CMainFrame</name>
@@ -2310,6 +2314,65 @@ Export plot</translation>
     <message>
         <source>透射杆应变片距试样(mm)</source>
         <translation>透射杆应变片距试样(mm)</translation>
+    </message>
+</context>
+<context>
+    <name>velk::CUncertaintyDlg</name>
+    <message>
+        <source>不确定度</source>
+        <translation>不确定度</translation>
+    </message>
+    <message>
+        <source>输入的标准不确定度</source>
+        <translation>输入的标准不确定度</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>95% 下限</source>
+        <translation>95% 下限</translation>
+    </message>
+    <message>
+        <source>95% 上限</source>
+        <translation>95% 上限</translation>
+    </message>
+    <message>
+        <source>标准不确定度</source>
+        <translation>标准不确定度</translation>
+    </message>
+    <message>
+        <source>主要来源</source>
+        <translation>主要来源</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>各输入对方差的贡献 (%)</source>
+        <translation>各输入对方差的贡献 (%)</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>默认值</source>
+        <translation>默认值</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>尚未估计。</source>
+        <translation>尚未估计。</translation>
+    </message>
+    <message>
+        <source>%1 次抽样，有效 %2 次，随机种子 %3</source>
+        <translation>%1 次抽样，有效 %2 次，随机种子 %3</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,8 @@ inline constexpr int kExportWorkbook = 32843;
 inline constexpr int kExportCsv = 32844;
 // The comparison of repeat tests; added with it, no historical number.
 inline constexpr int kCompare = 32850;
+// The uncertainty dialog; added with the Monte Carlo uncertainty, no historical number.
+inline constexpr int kUncertainty = 32852;
 inline constexpr int kUnused1 = 32834;  // toolbar buttons with no handler: always disabled
 inline constexpr int kUnused2 = 32835;
 inline constexpr int kUnused3 = 32836;

@@ -7,6 +7,7 @@
 #include "app/command_ids.h"
 #include "app/compare_command.h"
 #include "app/dialog_commands.h"
+#include "app/uncertainty_command.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 
@@ -49,6 +50,7 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kRecompute, O::Record, OnRecomputeCommand, UpdateRecompute, false},
     {cmd::kSmooth, O::Record, OnSmoothCommand, UpdateSmoothCheck, true},
     {cmd::kRecapitulation, O::Record, OnRecapitulationCommand, nullptr, false},
+    {cmd::kUncertainty, O::Record, OnUncertaintyCommand, UpdateNeedsResults, false},
     {cmd::kStaticCalibration, O::Record, OnStaticCalibrationCommand, UpdateCalibrationCheck, true},
     {cmd::kCs20000Calibration, O::Record, OnCs20000CalibrationCommand, UpdateCs20000Check, true},
     {cmd::kAverageStrainRate, O::Record, OnAverageStrainRateCommand, UpdateNeedsResults, false},

@@ -190,6 +190,8 @@ void CMainFrame::BuildMenus() {
   item(params, cmd::kGraphSettings, tr("图像(&G)..."), tr("调整与图形相关的数值"));
   item(params, cmd::kRecapitulation, tr("recapitulation(&E)..."), QString());
   item(params, cmd::kBarLibrary, tr("压杆库(&B)..."), tr("编辑压杆材料和直径列表\n压杆库"));
+  item(params, cmd::kUncertainty, tr("不确定度..."),
+       tr("以蒙特卡罗法估计结果的不确定度\n不确定度"));
   QMenu* window = new QMenu(tr("窗口(&W)"), this);
   item(window, cmd::kCascade, tr("cascade(&C)"), tr("以互相重叠的方式排列窗口\n层叠窗口"));
   item(window, cmd::kTile, tr("tile(&T)"), tr("以互不重叠的方式排列窗口\n平铺窗口"));

@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 #include "app/main_frame.h"
 #include "app/open_recording_dlg.h"
 #include "app/record_document.h"
 #include "app/velk_app.h"
+#include "dialogs/uncertainty_dlg.h"
 #include "plot/view/velk_view.h"
 #include "tools/curve_tools.h"
 
@@ -78,6 +80,9 @@ QStringList QtNameFilters(const std::vector<FileFilter>& filters) {
   return out;
 }
 
+QtInteraction::QtInteraction(CVelkApp& app) : m_app(app) {}
+QtInteraction::~QtInteraction() = default;
+
 QWidget* QtInteraction::Parent() const {
   if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   return &m_app.mainFrame();
@@ -143,6 +148,30 @@ void QtInteraction::SetCoordinateText(const std::string& text) {
   const QString prefix = QString::fromUtf8(kAverageRatePrefix);
   if (shown.startsWith(prefix)) shown.replace(0, prefix.size(), Tr(kAverageRatePrefix));
   m_app.mainFrame().SetCoordinateText(shown);
+}
+
+bool QtInteraction::RunUncertainty(UncertaintySheet& sheet) {
+  return RunUncertaintyDialog(Parent(), sheet);
+}
+
+bool QtInteraction::ShowProgress(const std::string& text, double fraction) {
+  constexpr int kSteps = 1000;
+  if (fraction >= 1.0) {
+    m_progress.reset();
+    return true;
+  }
+  if (!m_progress) {
+    m_progress = std::make_unique<QProgressDialog>(
+        Tr(text), QCoreApplication::translate("velk", "取消"), 0, kSteps, Parent());
+    m_progress->setWindowTitle(QCoreApplication::translate("velk", "Velk"));
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(500);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+  }
+  // A window-modal dialog lets the events through as it advances, so it paints and can cancel.
+  m_progress->setValue(static_cast<int>(fraction * kSteps));
+  return !m_progress->wasCanceled();
 }
 
 }  // namespace velk

@@ -6,9 +6,11 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "record/interaction.h"
 
+class QProgressDialog;
 class QWidget;
 
 namespace velk {
@@ -30,7 +32,8 @@ QStringList QtNameFilters(const std::vector<FileFilter>& filters);
 
 class QtInteraction : public Interaction {
  public:
-  explicit QtInteraction(CVelkApp& app) : m_app(app) {}
+  explicit QtInteraction(CVelkApp& app);
+  ~QtInteraction() override;
 
   void ShowMessage(const std::string& text, const std::vector<std::string>& args = {}) override;
   std::optional<std::string> AskOpenPath(const std::string& title,
@@ -46,10 +49,14 @@ class QtInteraction : public Interaction {
   bool RunRecordingOpen(RecordingOpenFields& fields) override;
   int PickPoint(CVelkDoc& doc) override;
   void SetCoordinateText(const std::string& text) override;
+  bool RunUncertainty(UncertaintySheet& sheet) override;
+  // A window-modal QProgressDialog that appears when the work lasts longer than half a second.
+  bool ShowProgress(const std::string& text, double fraction) override;
 
  private:
   QWidget* Parent() const;
   CVelkApp& m_app;
+  std::unique_ptr<QProgressDialog> m_progress;
 };
 
 // Translates a source text of the program (context "velk") and fills in %1, %2 ...

@@ -35,6 +35,15 @@ void AddAnalysisOptions(CLI::App& app, ReduceOptions& o) {
                  VELK_TRANSLATE_NOOP("velk", "Write the six result curves against time as CSV"))
       ->type_name("FILE.csv")
       ->group(group);
+  app.add_option("--uncertainty", o.uncertainty,
+                 VELK_TRANSLATE_NOOP(
+                     "velk",
+                     "Estimate the uncertainty of the results by Monte Carlo (2000 seeded draws) "
+                     "from the standard uncertainties in FILE (JSON, the names of the dialog's "
+                     "fields), or from the defaults; adds the 95 % band to --summary, --xlsx, "
+                     "--csv and --plot"))
+      ->type_name("FILE.json|default")
+      ->group(group);
 }
 
 int WriteAnalysisOutputs(const ReduceOptions& o, ReduceSession& s, TestExport* exported) {
@@ -46,7 +55,8 @@ int WriteAnalysisOutputs(const ReduceOptions& o, ReduceSession& s, TestExport* e
     return kExitFailed;
   }
   if (!o.summary.empty() &&
-      !WriteSummaryFile(o.summary, t.summary, t.forces, strains).Report(s.ui)) {
+      !WriteSummaryFile(o.summary, t.summary, t.forces, strains, t.uncertainty.get())
+           .Report(s.ui)) {
     return kExitFailed;
   }
   if (!o.xlsx.empty() && !WriteTestWorkbook(o.xlsx, t).Report(s.ui)) return kExitFailed;

@@ -255,7 +255,8 @@ void AddBatchOptions(CLI::App& app, ReduceOptions& o) {
 std::string CheckBatchOptions(const ReduceOptions& o) {
   const bool others = o.InputCount() > 0 || !o.params.empty() || o.method || !o.tools.empty() ||
                       !o.dt2.empty() || !o.dt3.empty() || !o.dt4.empty() || !o.saveParams.empty() ||
-                      o.json || !o.plot.plot.empty() || !o.summary.empty() || !o.csv.empty();
+                      o.json || !o.plot.plot.empty() || !o.summary.empty() || !o.csv.empty() ||
+                      !o.uncertainty.empty();
   if (others) {
     return VELK_TRANSLATE_NOOP("velk",
                                "with --batch the tests and their outputs come from the list; "

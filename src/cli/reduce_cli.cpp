@@ -71,6 +71,7 @@ std::string CheckOptions(const ReduceOptions& o) {
     return VELK_TRANSLATE_NOOP("velk", "--start applies to --tek, --cs and --inc with --tr only");
   }
   if (const std::string problem = CheckRecordingOptions(o); !problem.empty()) return problem;
+  if (const std::string problem = CheckUncertaintyOptions(o); !problem.empty()) return problem;
   if (!o.cs.empty() && (!o.bridgeInc.empty() || !o.bridgeTr.empty())) {
     // The desktop program ignores the bridge command on a CS20000 test; a batch run must not
     // quietly drop what it was asked for.
@@ -132,11 +133,14 @@ int ParseReduce(const std::vector<std::string>& args, ReduceOptions& o, std::str
 }
 
 int RunSteps(const ReduceOptions& o, ReduceSession& s, TestExport* exported) {
-  int status = OpenInput(o, s);
+  // A bad uncertainty file stops the run before anything is written.
+  int status = ReadUncertaintyFile(o, s);
+  if (status == kExitDone) status = OpenInput(o, s);
   if (status == kExitDone && !o.wavesCsv.empty()) status = WriteWavesCsv(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);
+  if (status == kExitDone && !o.uncertainty.empty()) status = RunUncertaintyStep(o, s);
   if (status == kExitDone) status = WriteOutputs(o, s);
   if (status == kExitDone) status = WriteAnalysisOutputs(o, s, exported);
   if (status == kExitDone && o.plot.count() > 0) {

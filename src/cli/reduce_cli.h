@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/uncertainty.h"
 #include "cli/reduce_plot.h"
 #include "record/recording.h"
 #include "record/scripted_interaction.h"
@@ -98,6 +99,7 @@ struct ReduceOptions {
   std::string summary;              // FILE.json or FILE.csv
   std::vector<double> flowStrains;  // empty: the default strains
   std::string xlsx, csv;
+  std::string uncertainty;  // an uncertainty file, or "default"
   // Batch run: the list, threads (0: every core) and the folder for each test's outputs.
   std::string batch;
   int jobs = 0;
@@ -112,7 +114,7 @@ struct ReduceOptions {
   bool NeedsComputation() const {
     return method || !picks.empty() || !windows.empty() || smoothWaves || !tools.empty() ||
            !dt2.empty() || !dt3.empty() || !dt4.empty() || demo || PlotsComputedCurves() ||
-           WantsAnalysis() || batchRow;
+           WantsAnalysis() || batchRow || !uncertainty.empty();
   }
   // A summary or a spreadsheet of the results was asked for.
   bool WantsAnalysis() const { return !summary.empty() || !xlsx.empty() || !csv.empty(); }
@@ -153,6 +155,7 @@ struct ReduceSession {
   Workspace ws;
   std::unique_ptr<CVelkDoc> doc;
   BatchInteraction ui;
+  UncertaintyInputs uncertainty;  // read from --uncertainty before anything is written
 };
 
 void AddInputOptions(CLI::App& app, ReduceOptions& o);
@@ -199,6 +202,12 @@ int Compute(const ReduceOptions& o, ReduceSession& s);
 // --smooth, --cut and --straighten in command-line order.
 int RunCurveTools(const ReduceOptions& o, ReduceSession& s);
 int WriteOutputs(const ReduceOptions& o, ReduceSession& s);
+// Usage problems of --uncertainty; empty when there is none.
+std::string CheckUncertaintyOptions(const ReduceOptions& o);
+// Reads the --uncertainty file into the session: kExitFailed, naming the file, when it is unusable.
+int ReadUncertaintyFile(const ReduceOptions& o, ReduceSession& s);
+// --uncertainty: the Monte Carlo on the computed results, for --summary, --xlsx, --csv and --plot.
+int RunUncertaintyStep(const ReduceOptions& o, ReduceSession& s);
 // --summary, --xlsx and --csv; export, when not null, receives what was exported.
 int WriteAnalysisOutputs(const ReduceOptions& o, ReduceSession& s, TestExport* exported = nullptr);
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "analysis/result_uncertainty.h"
 #include "cli/reduce_cli.h"
 #include "plot/core/view_model.h"
 #include "plot/render/plot_export.h"
@@ -135,6 +136,8 @@ int WriteOnePlot(const std::string& kindText, const std::string& file, const std
   if (doc.ws().Has(kResultsComputed)) vm.ScaleResults();
   vm.SelectCurve(kind, doc.m_chooser.showUnsmoothedChecked ? 1 : 0,
                  doc.m_chooser.showSmoothedChecked ? 1 : 0);
+  // A band exists only when --uncertainty asked for one.
+  vm.m_showBand = CurrentUncertainty(doc) != nullptr ? 1 : 0;
   QString error;
   if (!ExportPlot(vm, QString::fromStdString(file), QSize(w, h), &error)) {
     s.ui.ShowMessage("%1", {error.toStdString()});

@@ -48,6 +48,15 @@ CCurveSelectDlg::CCurveSelectDlg(CVelkDoc& doc, QWidget* parent) : QDialog(paren
   connect(m_smoothed, &QCheckBox::clicked, this, [this](bool on) { OnCheck(1042, on); });
   layout->addWidget(m_unsmoothed);
   layout->addWidget(m_smoothed);
+  m_band = new QCheckBox(tr("不确定度带"));
+  m_band->setObjectName(QString::number(kBandCheck));
+  connect(m_band, &QCheckBox::clicked, this, [this](bool on) {
+    if (DocView* view = m_doc.m_view) {
+      view->m_showBand = on ? 1 : 0;
+      view->Redraw();
+    }
+  });
+  layout->addWidget(m_band);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().topLeft() + QPoint(16, 96 + kChooserOffsetPx));
@@ -73,6 +82,7 @@ QPushButton* CCurveSelectDlg::button(int id) const {
 }
 
 QCheckBox* CCurveSelectDlg::checkBox(int id) const {
+  if (id == kBandCheck) return m_band;
   return id == 1041 ? m_unsmoothed : id == 1042 ? m_smoothed : nullptr;
 }
 
@@ -87,6 +97,8 @@ void CCurveSelectDlg::SyncWithRecord() {
   m_smoothed->setEnabled(s.resultsEnabled);
   m_unsmoothed->setChecked(s.showUnsmoothedChecked);
   m_smoothed->setChecked(s.showSmoothedChecked);
+  m_band->setEnabled(s.resultsEnabled);
+  m_band->setChecked(m_doc.m_view != nullptr && m_doc.m_view->m_showBand == 1);
   // After the first window method the operator's next step is usually the processed waves.
   if (becameEnabled) processed->setFocus();
 }

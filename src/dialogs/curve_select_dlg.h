@@ -20,6 +20,8 @@ class CSmoothDlg;
 inline constexpr int kChooserOffsetPx = 350;
 // Buttons of the force-balance kinds 13 and 14.
 inline constexpr int kForcesButton = 1043;
+// Check box "不确定度带": the uncertainty band around the stress-strain curves.
+inline constexpr int kBandCheck = 1045;
 
 class CCurveSelectDlg : public QDialog {
   Q_OBJECT
@@ -33,7 +35,7 @@ class CCurveSelectDlg : public QDialog {
   // its total-points field.
   void SetSmoothDialog(CSmoothDlg* dlg);
 
-  // Button 1031..1040 (curve kind = id - 1028), 1041 or 1042.
+  // Button 1031..1040 (curve kind = id - 1028), 1041, 1042 or kBandCheck.
   QPushButton* button(int id) const;
   QCheckBox* checkBox(int id) const;
 
@@ -48,6 +50,7 @@ class CCurveSelectDlg : public QDialog {
   std::array<QPushButton*, 12> m_buttons{};  // 1031-1040, then 1043 and 1044
   QCheckBox* m_unsmoothed;
   QCheckBox* m_smoothed;
+  QCheckBox* m_band;
   QPointer<CSmoothDlg> m_smooth;
 };
 

@@ -26,6 +26,8 @@ struct CurveSelection {
   int m_curveKind = 0;  // 0 until the first selection
   int m_showSmoothed = 0;
   int m_showUnsmoothed = 0;
+  // The uncertainty band around the stress-strain curves, when the record has one.
+  int m_showBand = 0;
 
   bool operator==(const CurveSelection&) const = default;
 };

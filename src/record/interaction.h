@@ -13,6 +13,7 @@
 namespace velk {
 
 class CVelkDoc;
+struct UncertaintySheet;
 
 struct FileFilter {
   std::string description;  // e.g. "Velk file (*.isf)"
@@ -60,6 +61,20 @@ class Interaction {
 
   // Text of the status bar's coordinate pane; an empty text restores "coordinate".
   virtual void SetCoordinateText(const std::string& text) = 0;
+
+  // The dialog "不确定度..." (analysis/result_uncertainty.h): the operator edits the inputs and
+  // runs the Monte Carlo from it, as often as wanted. True when closed with OK.
+  virtual bool RunUncertainty(UncertaintySheet& sheet) {
+    (void)sheet;
+    return false;
+  }
+  // Progress of long work: fraction done from 0 to 1, where 1 ends it. Shown only when the work
+  // lasts longer than half a second. False when the operator cancelled.
+  virtual bool ShowProgress(const std::string& text, double fraction) {
+    (void)text;
+    (void)fraction;
+    return true;
+  }
 };
 
 }  // namespace velk

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "record/doc_view.h"
+#include "record/tr_noop.h"
 #include "record/velk_doc.h"
 
 namespace velk {
@@ -102,6 +103,19 @@ int ScriptedInteraction::PickPoint(CVelkDoc& doc) {
     doc.m_pickedValue = 0;
   }
   return kDone;
+}
+
+bool ScriptedInteraction::RunUncertainty(UncertaintySheet& sheet) {
+  prompts.push_back(VELK_TRANSLATE_NOOP("velk", "不确定度..."));
+  if (uncertaintyAnswers.empty()) return false;
+  auto a = std::move(uncertaintyAnswers.front());
+  uncertaintyAnswers.pop_front();
+  return a(sheet);
+}
+
+bool ScriptedInteraction::ShowProgress(const std::string&, double fraction) {
+  progress.push_back(fraction);
+  return fraction < cancelProgressAt;
 }
 
 }  // namespace velk

@@ -29,6 +29,11 @@ class ScriptedInteraction : public Interaction {
   std::deque<std::function<bool(RecordingOpenFields&)>> recordingAnswers;
   // Each pick is an index to accept, or nullopt to cancel.
   std::deque<std::optional<int>> pickAnswers;
+  // Each answer to "不确定度..." edits the sheet (and may run it) and returns OK or Cancel.
+  std::deque<std::function<bool(UncertaintySheet&)>> uncertaintyAnswers;
+  // Fractions reported by long work; cancelProgressAt cancels when one reaches it.
+  std::vector<double> progress;
+  double cancelProgressAt = 2.0;
 
   void ShowMessage(const std::string& text, const std::vector<std::string>& args = {}) override;
   std::optional<std::string> AskOpenPath(const std::string& title,
@@ -44,6 +49,8 @@ class ScriptedInteraction : public Interaction {
   bool RunRecordingOpen(RecordingOpenFields& fields) override;
   int PickPoint(CVelkDoc& doc) override;
   void SetCoordinateText(const std::string& text) override { coordinateText = text; }
+  bool RunUncertainty(UncertaintySheet& sheet) override;
+  bool ShowProgress(const std::string& text, double fraction) override;
 };
 
 // Replaces %1, %2, ... in text by args (Qt's QString::arg convention, which the GUI uses too).

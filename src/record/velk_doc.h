@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -14,6 +15,7 @@
 namespace velk {
 
 class DocView;
+struct ResultUncertainty;
 
 // Result curves, in the fixed order every array of six follows.
 enum ResultCurve {
@@ -101,6 +103,9 @@ class CVelkDoc {
   ChooserState m_chooser;
   DocObserver m_observer;
   DocView* m_view = nullptr;  // the record's plot view, when one exists
+  // The band of the last uncertainty run (analysis/result_uncertainty.h), valid only while the
+  // results it was computed for are unchanged: read it through CurrentUncertainty.
+  std::shared_ptr<const ResultUncertainty> m_uncertainty;
 
   // The curves the view and tools use as "shown" ones: always the computed curves here.
   const std::vector<double>& Shown(ResultCurve c) const { return m_computed[c]; }

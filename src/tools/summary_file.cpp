@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "tools/uncertainty_json.h"
+
 namespace velk {
 
 namespace {
@@ -114,12 +116,15 @@ std::string CsvLine(const std::vector<std::string>& cells) {
 }
 
 FileResult WriteSummaryFile(const std::string& path, const Summary& s, const ForceBalance& f,
-                            const std::vector<double>& flowStrains) {
+                            const std::vector<double>& flowStrains,
+                            const ResultUncertainty* uncertainty) {
   if (EndsWithCsv(path)) {
     return WriteFileAtomically(path,
                                CsvLine(SummaryCsvNames(flowStrains)) + CsvLine(SummaryCsvCells(s)));
   }
-  return WriteFileAtomically(path, JsonText(SummaryToJson(s, f)) + "\n");
+  Json j = SummaryToJson(s, f);
+  if (uncertainty != nullptr) j["uncertainty"] = UncertaintyToJson(*uncertainty);
+  return WriteFileAtomically(path, JsonText(j) + "\n");
 }
 
 }  // namespace velk

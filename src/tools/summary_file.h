@@ -12,6 +12,8 @@
 
 namespace velk {
 
+struct ResultUncertainty;
+
 // Strain as written in the flow-stress keys: the shortest text that reads back as the value
 // ("0.05", "0.1").
 std::string StrainKey(double strain);
@@ -31,7 +33,9 @@ std::vector<std::optional<double>> SummaryValues(const Summary& s);
 std::string CsvLine(const std::vector<std::string>& cells);
 
 // The JSON (one line) or the CSV (header and row), chosen by the extension ".csv" (any case).
+// The JSON gains "uncertainty" when an uncertainty run is given.
 FileResult WriteSummaryFile(const std::string& path, const Summary& s, const ForceBalance& f,
-                            const std::vector<double>& flowStrains);
+                            const std::vector<double>& flowStrains,
+                            const ResultUncertainty* uncertainty = nullptr);
 
 }  // namespace velk

@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <mutex>
 #include <set>
 
+#include "analysis/result_band.h"
 #include "record/velk_doc.h"
 #include "tools/json_text.h"
 #include "tools/summary_file.h"
@@ -46,13 +48,23 @@ void WriteSummaryCells(Sheet* ws, int row, int col, const Summary& s) {
   }
 }
 
+// Columns of the curves sheet: time, the six curves, and the band's twelve when there is one.
+int CurveColumns(const TestExport& t) {
+  return 1 + kResultCurveCount + (t.HasBand() ? 2 * kResultCurveCount : 0);
+}
+
 void WriteCurves(Sheet* ws, int col, const TestExport& t) {
   WriteRow(ws, 0, col, CurveHeader());
+  if (t.HasBand()) WriteRow(ws, 0, col + 1 + kResultCurveCount, BandHeader());
   for (std::size_t i = 0; i < t.timeUs.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
     Number(ws, row, col, t.timeUs[i]);
     for (int c = 0; c < kResultCurveCount; ++c) {
       if (i < t.curves[c].size()) Number(ws, row, col + 1 + c, t.curves[c][i]);
+      if (!t.HasBand()) continue;
+      const int band = col + 1 + kResultCurveCount + 2 * c;
+      if (i < t.lower[c].size()) Number(ws, row, band, t.lower[c][i]);
+      if (i < t.upper[c].size()) Number(ws, row, band + 1, t.upper[c][i]);
     }
   }
 }
@@ -130,6 +142,14 @@ TestExport CollectExport(const CVelkDoc& doc, const std::vector<double>& flowStr
     }
     t.timeUs.resize(n);
     for (std::size_t i = 0; i < n; ++i) t.timeUs[i] = static_cast<double>(i) * p.sampleIntervalUs;
+    if (CurrentUncertainty(doc) != nullptr) {
+      t.uncertainty = doc.m_uncertainty;
+      for (int c = 0; c < kResultCurveCount; ++c) {
+        const CurveBand& b = t.uncertainty->result.bands[c];
+        t.lower[c].assign(b.lower.begin(), b.lower.begin() + std::min(n, b.lower.size()));
+        t.upper[c].assign(b.upper.begin(), b.upper.begin() + std::min(n, b.upper.size()));
+      }
+    }
   }
   t.parameters = {
       {"sampling frequency (MHz)", p.samplingMhz},
@@ -166,12 +186,37 @@ std::vector<std::string> CurveHeader() {
           "true strain rate (1/s)"};
 }
 
+std::vector<std::string> BandHeader() {
+  static const char* const kNames[kResultCurveCount][2] = {{"engineering stress", "MPa"},
+                                                           {"engineering strain", "-"},
+                                                           {"engineering strain rate", "1/s"},
+                                                           {"true stress", "MPa"},
+                                                           {"true strain", "-"},
+                                                           {"true strain rate", "1/s"}};
+  std::vector<std::string> h;
+  for (const auto& n : kNames) {
+    for (const char* bound : {"lower", "upper"}) {
+      h.push_back(std::string(n[0]) + " " + bound + " (" + n[1] + ")");
+    }
+  }
+  return h;
+}
+
 std::string CurvesCsv(const TestExport& t) {
-  std::string out = CsvLine(CurveHeader());
+  std::vector<std::string> header = CurveHeader();
+  if (t.HasBand()) {
+    for (std::string& h : BandHeader()) header.push_back(std::move(h));
+  }
+  std::string out = CsvLine(header);
+  auto cell = [](const std::vector<double>& v, std::size_t i) {
+    return i < v.size() ? ExactNumber(v[i]) : std::string();
+  };
   for (std::size_t i = 0; i < t.timeUs.size(); ++i) {
     std::vector<std::string> row = {ExactNumber(t.timeUs[i])};
-    for (int c = 0; c < kResultCurveCount; ++c) {
-      row.push_back(i < t.curves[c].size() ? ExactNumber(t.curves[c][i]) : std::string());
+    for (int c = 0; c < kResultCurveCount; ++c) row.push_back(cell(t.curves[c], i));
+    for (int c = 0; t.HasBand() && c < kResultCurveCount; ++c) {
+      row.push_back(cell(t.lower[c], i));
+      row.push_back(cell(t.upper[c], i));
     }
     out += CsvLine(row);
   }
@@ -224,7 +269,7 @@ FileResult WriteBatchWorkbook(const std::string& path, const std::vector<TestExp
       WriteSummaryCells(summary, row, 1, t.summary);
       Sheet* ws = workbook_add_worksheet(wb, SheetName(t.name, used).c_str());
       WriteCurves(ws, 0, t);
-      WriteForces(ws, kResultCurveCount + 2, t.forces);
+      WriteForces(ws, CurveColumns(t) + 1, t.forces);
     }
   });
 }

@@ -4,6 +4,7 @@
 // run puts every test into one workbook: a summary sheet with a row per test and a sheet per test.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "record/file_io.h"
 
 namespace velk {
+
+struct ResultUncertainty;
 
 // What the export needs of one test, copied out of the record so that a batch run can release
 // each record as soon as it is reduced.
@@ -24,6 +27,11 @@ struct TestExport {
   Summary summary;
   std::vector<double> flowStrains;
   std::vector<std::pair<std::string, double>> parameters;  // name with unit, value
+  // The uncertainty run of the results, when one belongs to them: then each curve's 95 % band,
+  // on the same points as the curves.
+  std::shared_ptr<const ResultUncertainty> uncertainty;
+  std::array<std::vector<double>, kResultCurveCount> lower, upper;
+  bool HasBand() const { return uncertainty != nullptr; }
 };
 
 // From a record after a computation (curves and forces empty when nothing was computed).
@@ -31,7 +39,10 @@ TestExport CollectExport(const CVelkDoc& doc, const std::vector<double>& flowStr
 
 // Header of the curves sheet and of the CSV, with units: time and the six curves.
 std::vector<std::string> CurveHeader();
-// The curves as CSV: the header row, then one row per result point ("%.17g").
+// The columns a band adds after those: each curve's lower and upper bound.
+std::vector<std::string> BandHeader();
+// The curves as CSV: the header row, then one row per result point ("%.17g"); with a band, its
+// columns follow the curves'.
 std::string CurvesCsv(const TestExport& t);
 FileResult WriteCurvesCsv(const std::string& path, const TestExport& t);
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/result_uncertainty.h"
 #include "app/about_dlg.h"
 #include "app/open_recording_dlg.h"
 #include "app/open_wave_dlg.h"
@@ -24,6 +25,7 @@
 #include "dialogs/recap_dlg.h"
 #include "dialogs/smooth_dlg.h"
 #include "dialogs/test_setup_dlg.h"
+#include "dialogs/uncertainty_dlg.h"
 #include "i18n/language.h"
 #include "record/scripted_interaction.h"
 #include "record/velk_doc.h"
@@ -137,6 +139,11 @@ TEST(DialogFit, EveryDialogShowsItsEnglishTextsWhole) {
     CRecordingOpenDlg d(fields, ui);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Open recording file"));
     clipped += Check(d, "open recording file");
+  }
+  {
+    UncertaintySheet sheet;
+    CUncertaintyDlg d(sheet);
+    clipped += Check(d, "uncertainty");
   }
   // Every property sheet the commands build, with each of its tabs shown in turn.
   Sheet sheets[] = {

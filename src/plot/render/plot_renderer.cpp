@@ -4,10 +4,13 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPen>
+#include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <tuple>
 
+#include "analysis/result_band.h"
 #include "plot/core/column_extents.h"
 #include "plot/core/view_model.h"
 #include "plot/render/balance_plot.h"
@@ -21,6 +24,7 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 // The window colour the view is erased to and text is drawn on.
 const QColor kWindow(255, 255, 255);
+const QColor kBandFill(255, 200, 200);  // the unsmoothed curve's red, lightened
 
 QString FirstInstalled(std::initializer_list<const char*> names) {
   const QStringList families = QFontDatabase::families();
@@ -167,6 +171,43 @@ void ForEachCurvePoint(const ViewModel& vm, const PlotMetrics& m, bool smoothed,
     sink(QPoint(*px, *py));
     started = true;
   }
+}
+
+// The 95 % band of the stress around a stress-strain curve, as a light fill under the curves:
+// the lower bounds forward and the upper bounds back, at the computed strains.
+void DrawBand(QPainter& p, const PlotMetrics& m, const ViewModel& vm) {
+  const int kind = vm.m_curveKind;
+  if (kind != kEngStressStrain && kind != kTrueStressStrain) return;
+  const ResultUncertainty* u = CurrentUncertainty(vm.doc());
+  if (u == nullptr) return;
+  const bool eng = kind == kEngStressStrain;
+  const CurveBand& b = u->result.bands[eng ? kEngStress : kTrueStress];
+  const std::vector<double>& x = vm.doc().m_computed[eng ? kEngStrain : kTrueStrain];
+  const ScaleRecord& s = vm.Current();
+  if (!(s.xRange != 0.0 && s.yRange != 0.0)) return;
+  const std::size_t n = std::min({x.size(), b.lower.size(), b.upper.size(),
+                                  static_cast<std::size_t>(vm.doc().m_lastResultIndex) + 1});
+  // Far outside the plot a vertex only needs to stay there; the rasteriser is spared huge values.
+  auto at = [&](double xv, double yv) {
+    const double px = (xv - s.xStart) * (m.W - 60) / s.xRange + 60;
+    const double py = (1 - (yv - s.yStart) / s.yRange) * (m.H - 30) + 30;
+    return QPointF(std::clamp(px, -1e6, 1e6), std::clamp(py, -1e6, 1e6));
+  };
+  QPolygonF band;
+  band.reserve(static_cast<qsizetype>(2 * n));
+  for (std::size_t i = 0; i < n; ++i) {
+    if (std::isfinite(x[i]) && std::isfinite(b.lower[i])) band << at(x[i], b.lower[i]);
+  }
+  for (std::size_t i = n; i-- > 0;) {
+    if (std::isfinite(x[i]) && std::isfinite(b.upper[i])) band << at(x[i], b.upper[i]);
+  }
+  if (band.size() < 3) return;
+  p.save();
+  p.setClipRect(QRect(QPoint(61, 30), QPoint(m.W, m.H - 1)));  // not over the axes
+  p.setPen(Qt::NoPen);
+  p.setBrush(kBandFill);
+  p.drawPolygon(band);
+  p.restore();
 }
 
 void DrawPolyline(QPainter& p, const std::vector<QPoint>& pts) {
@@ -326,6 +367,7 @@ void RenderPlot(QPainter& p, QSize clientSize, const ViewModel& vm, const Render
     p.restore();
     return;
   }
+  if (vm.m_showBand == 1) DrawBand(p, m, vm);
   if (vm.m_showUnsmoothed == 1) {
     p.setPen(MakePen(kRed, o));
     DrawPolyline(p, CurvePolyline(vm, m, false, o.decimate, o.fromPyramid));
