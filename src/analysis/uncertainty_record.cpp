@@ -67,6 +67,20 @@ std::shared_ptr<RecordCopy> CopyRecord(const CVelkDoc& from, const SummaryValues
   return c;
 }
 
+// A bar's modulus and wave speed by their relative changes, its area and (for the dispersion
+// correction) its diameter by the diameter change; the diameter is taken from the area.
+void PerturbBar(float modulus, float waveSpeed, double area, double diameter, const Perturbation& q,
+                float& outModulus, float& outWaveSpeed, double& outArea, double& outDiameter) {
+  outModulus = static_cast<float>(modulus * (1.0 + q.barModulusRel));
+  outWaveSpeed = static_cast<float>(waveSpeed * (1.0 + q.barWaveSpeedRel));
+  const double fromArea = std::sqrt(area / kQuarterPi);
+  if (fromArea > 0.0) {
+    const double ratio = (fromArea + q.barDiameterMm) / fromArea;
+    outArea = area * ratio * ratio;
+  }
+  if (diameter > 0.0) outDiameter = diameter + q.barDiameterMm;
+}
+
 void ApplyParameters(const TestParameters& n, const Perturbation& q, TestParameters& p) {
   p = n;
   for (int ch = 0; ch < 2; ++ch) {
@@ -74,13 +88,13 @@ void ApplyParameters(const TestParameters& n, const Perturbation& q, TestParamet
         n.channel[ch].factor * (1.0 + q.conversionFactorRel[ch]) / (1.0 + q.gaugeFactorRel[ch]);
     p.channel[ch].gaugeFactor = n.channel[ch].gaugeFactor * (1.0 + q.gaugeFactorRel[ch]);
   }
-  p.barModulusMpa = static_cast<float>(n.barModulusMpa * (1.0 + q.barModulusRel));
-  p.barWaveSpeedMs = static_cast<float>(n.barWaveSpeedMs * (1.0 + q.barWaveSpeedRel));
-  const double barDiameterMm = std::sqrt(n.barAreaMm2 / kQuarterPi);
-  if (barDiameterMm > 0.0) {
-    const double ratio = (barDiameterMm + q.barDiameterMm) / barDiameterMm;
-    p.barAreaMm2 = n.barAreaMm2 * ratio * ratio;
-  }
+  PerturbBar(n.barModulusMpa, n.barWaveSpeedMs, n.barAreaMm2, n.barDiameterMm, q, p.barModulusMpa,
+             p.barWaveSpeedMs, p.barAreaMm2, p.barDiameterMm);
+  // One bar's values are the other's unless the bars differ. A second bar of its own takes the same
+  // relative changes: the modulus and wave speed of both usually come from one handbook or one
+  // calibration, so their errors are taken as fully correlated rather than left out.
+  PerturbBar(n.trBarModulusMpa, n.trBarWaveSpeedMs, n.trBarAreaMm2, n.trBarDiameterMm, q,
+             p.trBarModulusMpa, p.trBarWaveSpeedMs, p.trBarAreaMm2, p.trBarDiameterMm);
   p.specimenDiameterMm = static_cast<float>(n.specimenDiameterMm + q.specimenDiameterMm);
   p.specimenThicknessMm = static_cast<float>(n.specimenThicknessMm + q.specimenThicknessMm);
   p.samplingMhz = static_cast<float>(n.samplingMhz * (1.0 + q.samplingFrequencyRel));

@@ -31,8 +31,9 @@ const std::array<UncertaintyField, 4>& StandardSummaryFields();
 // - each channel's conversion factor: times (1 + conversion change) / (1 + gauge-factor change),
 //   whichever way the factor was set (bridge formula, calibration or typed, all inversely
 //   proportional to the gauge factor);
-// - the bar modulus and wave speed by their relative changes, the bar area by the diameter change
-//   (the diameter taken from the area); the bar table is then not read again;
+// - the bar modulus and wave speed by their relative changes, the bar area and diameter by the
+//   diameter change (the diameter taken from the area); a transmission bar of its own takes the
+//   same changes (fully correlated); the bar table is then not read again;
 // - the specimen diameter and thickness, the sampling frequency (and the sample interval);
 // - the incident, reflected and transmitted window starts by whole samples, clamped to the
 //   channel (the transmitted start also to its window end). The ends stay, so a start moved later

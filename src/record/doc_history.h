@@ -61,6 +61,7 @@ struct Kept<std::array<std::vector<double>, N>> {
   DOC(m_smoothed)                       \
   DOC(m_setup)                          \
   DOC(m_chooser)                        \
+  DOC(m_uncertainty)                    \
   WS(params)                            \
   WS(flags)
 

@@ -154,6 +154,19 @@ TEST(Uncertainty, RecordModelAppliesEachChangeToTheComputation) {
   q.windowStartShift = {0, 0, 1};
   EXPECT_EQ(run(q)[kEngStress].size(), base.curves[kEngStress].size() - 1);
 
+  // A transmission bar of its own (aluminium) takes the bar changes too: model 2's stress is the
+  // force it carries, so leaving it out would leave the modulus out of the band.
+  p.r.doc.m_setup.trBarDiffers = true;
+  p.r.doc.m_setup.trBarMaterialIndex = 1;
+  p.r.doc.m_setup.trBarDiameterIndex = p.r.doc.m_setup.barDiameterIndex;
+  UncertaintyModel twoBars = RecordUncertaintyModel(p.r.doc)();
+  ASSERT_TRUE(twoBars(Perturbation{}, base));
+  q = {};
+  q.barModulusRel = 0.01;
+  ASSERT_TRUE(twoBars(q, changed)) << changed.failureText;
+  EXPECT_NEAR(changed.curves[kEngStress][10] / base.curves[kEngStress][10], 1.01, 1e-6);
+  p.r.doc.m_setup.trBarDiffers = false;
+
   // Starts at the channel's first sample are clamped there, not moved outside it.
   p.r.doc.m_windows[kRefStart] = 0;
   p.r.doc.m_windows[kTrStart] = p.r.doc.m_windows[kTrEnd];
