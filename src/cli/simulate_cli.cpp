@@ -148,7 +148,7 @@ int RunSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
   app.add_option("--bar-poisson", s.barPoissonRatio, "Poisson's ratio of the bars (--dispersion)")
       ->group("Bars");
   app.add_option("--dispersion-diameter", s.dispersionDiameterMm,
-                 "Bar diameter the dispersion uses, mm; 0 for that of --bar-diameter")
+                 "Bar diameter the dispersion uses, mm; 0 for each bar's own")
       ->group("Bars");
   app.add_option("--bar", o.bar,
                  "Both bars are this custom bar: wave speed m/s, modulus MPa, diameter mm")

@@ -104,10 +104,11 @@ double IncidentShape(double t, double durationUs, double riseUs) {
   return 0.0;
 }
 
-double DispersionDiameterMm(const SimConfig& c) {
+// The diameter the bar theory disperses a bar's pulses with: the one given for the dispersion, or
+// else the bar's own, from its area (a custom bar's too, not the table row it replaces).
+double DispersionDiameterMm(const SimConfig& c, const BarConstants& bar) {
   if (c.dispersionDiameterMm > 0) return c.dispersionDiameterMm;
-  const double area = BarDiameters()[static_cast<std::size_t>(c.barDiameterIndex)].areaMm2;
-  return std::sqrt(area / kQuarterPi);
+  return std::sqrt(bar.areaMm2 / kQuarterPi);
 }
 
 std::string CheckConfig(const SimConfig& c) {
@@ -274,11 +275,13 @@ SimResult Simulate(const SimConfig& c) {
   if (c.dispersion) {
     // The pulses above are those at the specimen faces, placed where a bar without dispersion
     // would bring them to the gauges; the bar moves each from its face to its gauge.
-    const DispersiveBar bar{cb, c.barPoissonRatio, DispersionDiameterMm(c)};
+    const DispersiveBar bar{cb, c.barPoissonRatio, DispersionDiameterMm(c, IncidentBar(c))};
+    const BarConstants trBar = TransmissionBar(c);
+    const DispersiveBar tr{trBar.waveSpeedMs, c.barPoissonRatio, DispersionDiameterMm(c, trBar)};
     incident = PulseAtGauge(incident, bar, c.incidentGaugeMm, dtUs, PulseTravel::kTowardSpecimen);
     reflectedAtGauge = PulseAtGauge(reflectedAtGauge, bar, c.incidentGaugeMm, dtUs,
                                     PulseTravel::kAwayFromSpecimen);
-    out.transmittedMicrostrain = PulseAtGauge(out.transmittedMicrostrain, bar, c.transmittedGaugeMm,
+    out.transmittedMicrostrain = PulseAtGauge(out.transmittedMicrostrain, tr, c.transmittedGaugeMm,
                                               dtUs, PulseTravel::kAwayFromSpecimen);
   }
   out.incidentMicrostrain.resize(n);

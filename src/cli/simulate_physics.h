@@ -96,8 +96,9 @@ struct SimResult {
 // Bar constants of a material and diameter row; the rows must exist.
 BarConstants BarFor(int materialIndex, int diameterIndex);
 
-// Diameter (mm) the dispersion of a configuration uses.
-double DispersionDiameterMm(const SimConfig& cfg);
+// Diameter (mm) the dispersion of a configuration uses for one of its bars: the configuration's
+// dispersion diameter when given, else the bar's own.
+double DispersionDiameterMm(const SimConfig& cfg, const BarConstants& bar);
 
 // An empty text when the configuration describes a test that can be simulated, otherwise what
 // is wrong with it.

@@ -53,7 +53,8 @@ Reduced Reduce(const SimConfig& cfg, const SimResult& r, int model, bool correct
   if (correct) {
     // What the stress-strain stage will do: each window, as long as the computation reads it,
     // moved from its gauge to its specimen face.
-    const DispersiveBar bar{r.bar.waveSpeedMs, cfg.barPoissonRatio, DispersionDiameterMm(cfg)};
+    const DispersiveBar bar{r.bar.waveSpeedMs, cfg.barPoissonRatio,
+                            DispersionDiameterMm(cfg, r.bar)};
     const int length = doc.m_windows[kTrEnd] - doc.m_windows[kTrStart] + 1;
     // All three from the channels as recorded, before any is written back.
     auto atFace = [&](const std::vector<double>& channel, int start, double distanceMm,
