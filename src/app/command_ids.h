@@ -60,6 +60,9 @@ inline constexpr int kBarLibrary = 32842;
 // Added for the spreadsheet export of the results.
 inline constexpr int kExportWorkbook = 32843;
 inline constexpr int kExportCsv = 32844;
+// Session files (.velks): a test replayed from its raw files and every step.
+inline constexpr int kSaveSession = 32845;
+inline constexpr int kOpenSession = 32846;
 inline constexpr int kUnused1 = 32834;  // toolbar buttons with no handler: always disabled
 inline constexpr int kUnused2 = 32835;
 inline constexpr int kUnused3 = 32836;

@@ -32,6 +32,8 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kSaveParameterFile, O::Application, OnSaveParameterFile, nullptr, false},
     {cmd::kAbout, O::Application, OnAppAbout, nullptr, false},
     {cmd::kBarLibrary, O::Application, OnBarLibrary, nullptr, false},
+    {cmd::kOpenSession, O::Application, OnOpenSession, nullptr, false},
+    {cmd::kSaveSession, O::Record, OnSaveSession, nullptr, false},
 
     // Test record.
     {cmd::kSave, O::Record, OnFileSave, nullptr, false},

@@ -92,6 +92,7 @@ int ParseReduce(const std::vector<std::string>& args, ReduceOptions& o, std::str
   std::string lang;
   AddLanguageOption(app, lang);
   AddInputOptions(app, o);
+  AddSessionOptions(app, o);
   AddRecordingOptions(app, o);
   AddParameterOptions(app, o);
   AddComputeOptions(app, o);
@@ -125,8 +126,9 @@ int RunSteps(const ReduceOptions& o, ReduceSession& s, TestExport* exported) {
   int status = OpenInput(o, s);
   if (status == kExitDone && !o.wavesCsv.empty()) status = WriteWavesCsv(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
-  if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
+  if (status == kExitDone && RunsWindowMethod(o)) status = Compute(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);
+  if (status == kExitDone && !o.saveSession.empty()) status = SaveSession(o, s);
   if (status == kExitDone) status = WriteOutputs(o, s);
   if (status == kExitDone) status = WriteAnalysisOutputs(o, s, exported);
   if (status == kExitDone && o.plot.count() > 0) {

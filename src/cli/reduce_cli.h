@@ -52,6 +52,8 @@ struct ReduceOptions {
   std::string format = "auto";  // as RecordingFormatName spells it
   std::string describe;         // a file to describe as JSON instead of reducing anything
   std::string wavesCsv;         // the two waves as read, before any processing
+  std::string session;          // a session file to replay, as the input
+  std::string saveSession;      // the run written as a session file
 
   // Parameters, applied after opening.
   std::string params;  // a parameter file, loaded as the open-parameter-file command does
@@ -121,7 +123,7 @@ struct ReduceOptions {
     if (listBars) return 1;
     return static_cast<int>(!tek.empty()) + static_cast<int>(!cs.empty()) +
            static_cast<int>(!record.empty()) + static_cast<int>(demo) +
-           static_cast<int>(!inc.empty() || !tr.empty());
+           static_cast<int>(!session.empty()) + static_cast<int>(!inc.empty() || !tr.empty());
   }
 };
 
@@ -148,6 +150,16 @@ struct ReduceSession {
 };
 
 void AddInputOptions(CLI::App& app, ReduceOptions& o);
+// --session and --save-session.
+void AddSessionOptions(CLI::App& app, ReduceOptions& o);
+// --session: the test and every step of the session, replayed.
+int OpenSession(const ReduceOptions& o, ReduceSession& s);
+// --save-session: the run so far as a session file.
+int SaveSession(const ReduceOptions& o, ReduceSession& s);
+// The window method runs: always, unless the test came from a session that did not ask for it.
+inline bool RunsWindowMethod(const ReduceOptions& o) {
+  return o.NeedsComputation() && (o.session.empty() || o.method || o.smoothWaves);
+}
 // --inc, --tr, their channels, --format, --describe and --waves-csv.
 void AddRecordingOptions(CLI::App& app, ReduceOptions& o);
 // Usage problems of those options; empty when there is none.

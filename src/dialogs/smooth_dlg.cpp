@@ -12,6 +12,7 @@
 #include "record/interaction.h"
 #include "record/velk_doc.h"
 #include "reduction/smoothing.h"
+#include "tools/session_commands.h"
 
 namespace velk {
 
@@ -61,7 +62,7 @@ CSmoothDlg::CSmoothDlg(CVelkDoc& doc, Interaction& ia, QWidget* parent)
 void CSmoothDlg::OnSmooth() {
   const int points = LeadingDigitsValue(m_points->text());
   const int lastIndex = LeadingDigitsValue(m_totalPoints->text());
-  ApplySmoothing(m_doc, points, lastIndex, m_ia);
+  JournaledSmoothing(m_doc, points, lastIndex, m_ia);
 }
 
 void CSmoothDlg::reject() {

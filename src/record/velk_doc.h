@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "record/session_journal.h"
 #include "record/setup_fields.h"
 #include "record/workspace.h"
 
@@ -99,6 +100,8 @@ class CVelkDoc {
   ChooserState m_chooser;
   DocObserver m_observer;
   DocView* m_view = nullptr;  // the record's plot view, when one exists
+  // How the record was opened and the commands since, for the session file.
+  SessionJournal m_journal;
 
   // The curves the view and tools use as "shown" ones: always the computed curves here.
   const std::vector<double>& Shown(ResultCurve c) const { return m_computed[c]; }
