@@ -1,7 +1,9 @@
 #include "tools/session_file.h"
 
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <stdexcept>
 
 #include "record/tr_noop.h"
@@ -276,6 +278,20 @@ SessionStep StepFrom(const json& j) {
   return s;
 }
 
+// The settings hold floats: a number beyond their range would not convert. A session is a few
+// levels deep; a deeper text is no session.
+void CheckNumbers(const json& j, int depth = 0) {
+  if (depth > 16) throw Damage("nested too deeply");
+  if (j.is_structured()) {
+    for (const json& e : j) CheckNumbers(e, depth + 1);
+  } else if (j.is_number_float()) {
+    const double v = j.get<double>();
+    if (!(std::fabs(v) <= std::numeric_limits<float>::max())) {
+      throw Damage("number " + j.dump() + " out of range");
+    }
+  }
+}
+
 }  // namespace
 
 json SettingsJson(const SessionSettings& s) {
@@ -323,6 +339,7 @@ std::string SessionText(const SessionFile& s, const std::string& sessionPath) {
 FileResult ParseSession(std::string_view text, const std::string& sessionPath, SessionFile& out) {
   try {
     const json j = json::parse(text);
+    CheckNumbers(j);
     if (!j.is_object() || j.value("format", std::string()) != kSessionFormat) {
       throw Damage("not a Velk session");
     }
