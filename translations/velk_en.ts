@@ -1095,6 +1095,62 @@ on stderr).</translation>
         <source>吸收能(MJ/m³):</source>
         <translation>Absorbed energy (MJ/m³):</translation>
     </message>
+    <message>
+        <source>Velk 会话 (*.velks)</source>
+        <translation>Velk session (*.velks)</translation>
+    </message>
+    <message>
+        <source>打开会话</source>
+        <translation>Open session</translation>
+    </message>
+    <message>
+        <source>保存会话</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>A session file (.velks): its input files, settings and every step are replayed; a window method or curve tool given here runs after them</source>
+        <translation>A session file (.velks): its input files, settings and every step are replayed; a window method or curve tool given here runs after them</translation>
+    </message>
+    <message>
+        <source>Write the run (input files, settings, every step) as a session file</source>
+        <translation>Write the run (input files, settings, every step) as a session file</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 已损坏，无法打开（%2）。</source>
+        <translation>The session file %1 is damaged and was not opened (%2).</translation>
+    </message>
+    <message>
+        <source>这个试验不是从数据文件打开的，不能保存为会话。</source>
+        <translation>This test was not opened from data files, so it cannot be saved as a session.</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 的格式版本 %2 比本程序能读的更新（%3），无法打开。</source>
+        <translation>The session file %1 has format version %2, newer than this program reads (%3); it was not opened.</translation>
+    </message>
+    <message>
+        <source>无法读取会话文件 %1。</source>
+        <translation>The session file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>不认识的文件格式“%1”。</source>
+        <translation>Unknown file format "%1".</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件 %2 无法打开。</source>
+        <translation>The input file %2 of the session %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件已改变：读出的波形与保存会话时不同。会话没有打开。</source>
+        <translation>The input files of the session %1 have changed: the waves read differ from those saved. The session was not opened.</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</source>
+        <translation>Step %2 of the session %1 places a window outside the waves (points 0 to %3). The session was not opened.</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</source>
+        <translation>Step %2 (%3) of the session %1 replays to a result that differs from the saved one. The session was not opened.</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1642,6 +1698,26 @@ Export CSV</translation>
 压杆库</source>
         <translation>Edit the lists of bar materials and diameters
 Bar library</translation>
+    </message>
+    <message>
+        <source>打开会话文件，从原始数据文件重放其中的每一步
+打开会话</source>
+        <translation>Open a session file and replay each of its steps from the raw data files
+Open session</translation>
+    </message>
+    <message>
+        <source>打开会话...</source>
+        <translation>Open session...</translation>
+    </message>
+    <message>
+        <source>保存会话(&amp;E)...</source>
+        <translation>Sav&amp;e session...</translation>
+    </message>
+    <message>
+        <source>保存会话文件：输入文件、全部参数和每一步操作，打开时重放出同样的曲线
+保存会话</source>
+        <translation>Save a session file: the input files, every parameter and every step, replayed to the same curves when opened
+Save session</translation>
     </message>
 </context>
 <context>

@@ -1092,6 +1092,62 @@ on stderr).</source>
         <source>吸收能(MJ/m³):</source>
         <translation>吸收能(MJ/m³):</translation>
     </message>
+    <message>
+        <source>Velk 会话 (*.velks)</source>
+        <translation>Velk 会话 (*.velks)</translation>
+    </message>
+    <message>
+        <source>打开会话</source>
+        <translation>打开会话</translation>
+    </message>
+    <message>
+        <source>保存会话</source>
+        <translation>保存会话</translation>
+    </message>
+    <message>
+        <source>A session file (.velks): its input files, settings and every step are replayed; a window method or curve tool given here runs after them</source>
+        <translation>会话文件（.velks）：重放其中的输入文件、参数和每一步；这里给出的窗口方法或曲线工具在其后执行</translation>
+    </message>
+    <message>
+        <source>Write the run (input files, settings, every step) as a session file</source>
+        <translation>把这次运行（输入文件、参数和每一步）写成会话文件</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 已损坏，无法打开（%2）。</source>
+        <translation>会话文件 %1 已损坏，无法打开（%2）。</translation>
+    </message>
+    <message>
+        <source>这个试验不是从数据文件打开的，不能保存为会话。</source>
+        <translation>这个试验不是从数据文件打开的，不能保存为会话。</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 的格式版本 %2 比本程序能读的更新（%3），无法打开。</source>
+        <translation>会话文件 %1 的格式版本 %2 比本程序能读的更新（%3），无法打开。</translation>
+    </message>
+    <message>
+        <source>无法读取会话文件 %1。</source>
+        <translation>无法读取会话文件 %1。</translation>
+    </message>
+    <message>
+        <source>不认识的文件格式“%1”。</source>
+        <translation>不认识的文件格式“%1”。</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件 %2 无法打开。</source>
+        <translation>会话 %1 的输入文件 %2 无法打开。</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件已改变：读出的波形与保存会话时不同。会话没有打开。</source>
+        <translation>会话 %1 的输入文件已改变：读出的波形与保存会话时不同。会话没有打开。</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</source>
+        <translation>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</source>
+        <translation>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1639,6 +1695,26 @@ Export plot</translation>
 压杆库</source>
         <translation>编辑压杆材料和直径列表
 压杆库</translation>
+    </message>
+    <message>
+        <source>打开会话文件，从原始数据文件重放其中的每一步
+打开会话</source>
+        <translation>打开会话文件，从原始数据文件重放其中的每一步
+打开会话</translation>
+    </message>
+    <message>
+        <source>打开会话...</source>
+        <translation>打开会话...</translation>
+    </message>
+    <message>
+        <source>保存会话(&amp;E)...</source>
+        <translation>保存会话(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>保存会话文件：输入文件、全部参数和每一步操作，打开时重放出同样的曲线
+保存会话</source>
+        <translation>保存会话文件：输入文件、全部参数和每一步操作，打开时重放出同样的曲线
+保存会话</translation>
     </message>
 </context>
 <context>
