@@ -125,8 +125,15 @@ int FindRow(const std::vector<Row>& rows, const Row& want) {
 }
 
 int MaterialRow(BarLibrary& bars, const BarMaterialRow& r) {
-  const int i = FindRow(bars.Materials(), r);
-  return i >= 0 ? i : bars.AddSessionMaterial(r.name, r.waveSpeedMs, r.modulusMpa, r.poisson);
+  const int found = FindRow(bars.Materials(), r);
+  if (found >= 0) return found;
+  const int i = bars.AddSessionMaterial(r.name, r.waveSpeedMs, r.modulusMpa, r.poisson);
+  // The library derives a new row's density; the session keeps the one the row had. A density
+  // the library refuses leaves the derived one.
+  BarMaterialRow row = bars.Materials()[static_cast<std::size_t>(i)];
+  row.densityKgM3 = r.densityKgM3;
+  (void)bars.ReplaceMaterial(i, row);
+  return i;
 }
 
 int DiameterRow(BarLibrary& bars, const BarDiameterRow& r) {

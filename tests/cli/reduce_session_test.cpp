@@ -13,14 +13,14 @@ namespace {
 
 const std::string kSamples = std::string(VELK_SOURCE_DIR) + "/samples/";
 
-struct Run {
+struct Outcome {
   int status = -1;
   std::string out, err;
 };
 
-Run Reduce(const std::vector<std::string>& args) {
+Outcome Reduce(const std::vector<std::string>& args) {
   std::ostringstream out, err;
-  Run r;
+  Outcome r;
   r.status = RunReduce(args, out, err);
   r.out = out.str();
   r.err = err.str();
@@ -44,7 +44,7 @@ TEST(ReduceSession, ReplayGivesTheSameResultFilesForEverySampleModelAndMethod) {
   auto out = [&](const std::string& name) { return (dir.path() / name).string(); };
   for (const auto& input : inputs) {
     // The automatic windows give picks inside each pulse and windows to type.
-    const Run probe = Reduce(Join(input, {"--method", "2", "--json"}));
+    const Outcome probe = Reduce(Join(input, {"--method", "2", "--json"}));
     ASSERT_EQ(probe.status, kExitDone) << probe.err;
     const auto w = nlohmann::json::parse(probe.out)["windows"].get<std::vector<int>>();
     std::vector<std::string> windows, picks;
@@ -59,11 +59,11 @@ TEST(ReduceSession, ReplayGivesTheSameResultFilesForEverySampleModelAndMethod) {
         const std::string what = input[1] + " model " + std::to_string(model) + " " + method[1];
         const auto tools = Join(method, {"--model", std::to_string(model), "--smooth", "3",
                                          "--straighten", "100", "--smooth", "2", "--cut", "400"});
-        const Run first =
+        const Outcome first =
             Reduce(Join(Join(input, tools), {"--dt3", out("a.DT3"), "--dt4", out("a.DT4"), "--json",
                                              "--save-session", session}));
         ASSERT_EQ(first.status, kExitDone) << what << ": " << first.err;
-        const Run replay =
+        const Outcome replay =
             Reduce({"--session", session, "--dt3", out("b.DT3"), "--dt4", out("b.DT4"), "--json"});
         ASSERT_EQ(replay.status, kExitDone) << what << ": " << replay.err;
         EXPECT_EQ(ReadBytes(out("a.DT3")), ReadBytes(out("b.DT3"))) << what;
@@ -90,7 +90,7 @@ TEST(ReduceSession, ASessionSurvivesMovingItsFolderAndRefusesChangedInputs) {
 
   const auto b = dir.path() / "moved";
   std::filesystem::rename(a, b);
-  const Run moved =
+  const Outcome moved =
       Reduce({"--session", (b / "s.velks").string(), "--dt3", (b / "b.DT3").string()});
   ASSERT_EQ(moved.status, kExitDone) << moved.err;
   EXPECT_EQ(ReadBytes((b / "a.DT3").string()), ReadBytes((b / "b.DT3").string()));
@@ -99,7 +99,7 @@ TEST(ReduceSession, ASessionSurvivesMovingItsFolderAndRefusesChangedInputs) {
   std::string inc = ReadBytes((b / "data/T1_inc.txt").string());
   inc[inc.find('\n', inc.size() / 2) + 3] ^= 1;  // a digit after the point
   std::ofstream((b / "data/T1_inc.txt"), std::ios::binary) << inc;
-  const Run changed = Reduce({"--session", (b / "s.velks").string(), "--json"});
+  const Outcome changed = Reduce({"--session", (b / "s.velks").string(), "--json"});
   EXPECT_EQ(changed.status, kExitFailed);
   EXPECT_NE(changed.err.find("s.velks"), std::string::npos) << changed.err;
   EXPECT_TRUE(changed.out.empty());
