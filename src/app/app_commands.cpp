@@ -30,6 +30,8 @@ void OnOpenParameterFile(CommandContext& ctx) { ctx.app.OnOpenParameterFile(); }
 void OnBarLibrary(CommandContext& ctx) { ctx.app.OnBarLibrary(); }
 void OnSaveParameterFile(CommandContext& ctx) { ctx.app.OnSaveParameterFile(); }
 void OnAppAbout(CommandContext& ctx) { ctx.app.OnAppAbout(); }
+void OnOpenSession(CommandContext& ctx) { ctx.app.OnOpenSession(); }
+void OnSaveSession(CommandContext& ctx) { ctx.app.SaveSession(*ctx.record); }
 
 void UpdateRecentFile(CommandContext& ctx, CommandUpdate& u) {
   u.enabled = ctx.id - cmd::kRecentFirst < ctx.app.RecentFiles().size();

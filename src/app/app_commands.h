@@ -18,6 +18,8 @@ void OnOpenParameterFile(CommandContext& ctx);
 void OnBarLibrary(CommandContext& ctx);
 void OnSaveParameterFile(CommandContext& ctx);
 void OnAppAbout(CommandContext& ctx);
+void OnOpenSession(CommandContext& ctx);
+void OnSaveSession(CommandContext& ctx);
 
 // Test record.
 void OnFileSave(CommandContext& ctx);

@@ -65,6 +65,9 @@ inline constexpr int kExportCsv = 32844;
 inline constexpr int kCompare = 32850;
 // The uncertainty dialog; added with the Monte Carlo uncertainty, no historical number.
 inline constexpr int kUncertainty = 32852;
+// Session files (.velks): a test replayed from its raw files and every step.
+inline constexpr int kSaveSession = 32845;
+inline constexpr int kOpenSession = 32846;
 inline constexpr int kUnused1 = 32834;  // toolbar buttons with no handler: always disabled
 inline constexpr int kUnused2 = 32835;
 inline constexpr int kUnused3 = 32836;

@@ -36,6 +36,8 @@ constexpr CommandEntry kCommands[] = {
     {cmd::kAbout, O::Application, OnAppAbout, nullptr, false},
     {cmd::kBarLibrary, O::Application, OnBarLibrary, nullptr, false},
     {cmd::kCompare, O::Application, OnCompare, nullptr, false},
+    {cmd::kOpenSession, O::Application, OnOpenSession, nullptr, false},
+    {cmd::kSaveSession, O::Record, OnSaveSession, nullptr, false},
 
     // Test record.
     {cmd::kSave, O::Record, OnFileSave, nullptr, false},

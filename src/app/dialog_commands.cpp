@@ -12,6 +12,7 @@
 #include "reduction/conditioning.h"
 #include "tools/calibration.h"
 #include "tools/recap.h"
+#include "tools/session_commands.h"
 
 namespace velk {
 
@@ -30,11 +31,11 @@ void OnBridgeParametersCommand(CommandContext& ctx) {
 }
 
 void OnCalculateCommand(CommandContext& ctx) {
-  OnCalculate(ctx.record->doc(), ctx.app.interaction());
+  JournaledCalculate(ctx.record->doc(), ctx.app.interaction());
 }
 
 void OnRecomputeCommand(CommandContext& ctx) {
-  OnRecalculate(ctx.record->doc(), ctx.app.interaction());
+  JournaledRecalculate(ctx.record->doc(), ctx.app.interaction());
 }
 
 void OnSmoothCommand(CommandContext& ctx) {

@@ -131,6 +131,7 @@ void CMainFrame::BuildMenus() {
   const QString recordingPrompt =
       tr("打开示波器或记录仪保存的记录文件（ISF、CSV、TRC 等）\n打开记录文件");
   const QString aboutPrompt = tr("显示程序信息、版本号和版权\n关于");
+  const QString openSessionPrompt = tr("打开会话文件，从原始数据文件重放其中的每一步\n打开会话");
   const QString exitPrompt = tr("退出应用程序\n退出");
   const QString toolbarPrompt = tr("显示或隐藏工具栏\n显隐工具栏");
   const QString statusPrompt = tr("显示或隐藏状态栏\n显隐状态栏");
@@ -140,6 +141,7 @@ void CMainFrame::BuildMenus() {
   QMenu* file = new QMenu(tr("文件(&F)"), this);
   item(file, cmd::kOpenTektronix, tr("打开示波器文件(&T)..."), openPrompt);
   item(file, cmd::kOpenRecordingFile, tr("打开记录文件(&R)..."), recordingPrompt);
+  item(file, cmd::kOpenSession, tr("打开会话..."), openSessionPrompt);
   file->addSeparator();
   file->addSeparator();
   AddRecentList(file, tr("recent file"));
@@ -166,6 +168,9 @@ void CMainFrame::BuildMenus() {
   item(file, cmd::kExportCsv, tr("导出CSV..."), tr("将六条结果曲线导出为CSV文件\n导出CSV"));
   item(file, cmd::kOpenParameterFile, tr("打开参数文件..."), tr("打开参数文件\n打开参数文件"));
   item(file, cmd::kSaveParameterFile, tr("保存参数文件(&R)..."), tr("保存参数文件\n保存参数文件"));
+  item(file, cmd::kOpenSession, tr("打开会话..."), openSessionPrompt);
+  item(file, cmd::kSaveSession, tr("保存会话(&E)..."),
+       tr("保存会话文件：输入文件、全部参数和每一步操作，打开时重放出同样的曲线\n保存会话"));
   item(file, cmd::kClose, tr("关闭(&C)"), tr("关闭活动文档\n关闭"));
   file->addSeparator();
   file->addSeparator();

@@ -22,6 +22,7 @@
 #include "record/param_file.h"
 #include "record/reader.h"
 #include "record/recording_open.h"
+#include "tools/session_commands.h"
 
 namespace velk {
 
@@ -198,6 +199,7 @@ bool CVelkApp::OpenDocumentFile(const QString& path) {
     return false;
   }
   record.pathName = path;
+  NoteOpened(record.doc(), RecordFileInput(path.toStdString()));
   ShowRecordFrame(record);
   // A record opened this way shows its waves too, rather than bare axes.
   record.ShowRecordedWaves();
@@ -236,6 +238,7 @@ void CVelkApp::OpenWaveFiles(WaveSource source) {
     CloseAllRecords();
     return;
   }
+  NoteOpened(record.doc(), WaveFilesInput(m_ws.waveOpen, source == WaveSource::Tektronix));
   ShowRecordFrame(record);
   if (RecordDocument* r = FindOpenRecord()) r->ShowRecordedWaves();
 }
@@ -247,6 +250,7 @@ void CVelkApp::OpenRecordingFiles(std::vector<std::string> paths) {
   if (!m_interaction->RunRecordingOpen(fields)) return;
   PreparedWaves waves;
   if (!PrepareRecordingWaves(fields, *m_interaction, waves)) return;
+  SessionInput input = RecordingInput(fields);
   // The files' other channels are not needed any more; let them go before the record is built.
   fields = RecordingOpenFields{};
 
@@ -257,6 +261,7 @@ void CVelkApp::OpenRecordingFiles(std::vector<std::string> paths) {
     CloseAllRecords();
     return;
   }
+  NoteOpened(record.doc(), std::move(input));
   ShowRecordFrame(record);
   if (RecordDocument* r = FindOpenRecord()) r->ShowRecordedWaves();
 }
@@ -298,6 +303,7 @@ bool CVelkApp::OpenShellFile(const QString& path) {
   // it, would be reduced with wrong numbers; a file handed over by the shell is the operator's
   // open command too.
   if (IsParameterFileName(path)) return OpenDocumentFile(path);
+  if (IsSessionFileName(path)) return OpenSessionFile(path);
   OpenTestFile(path);
   return FindOpenRecord() != nullptr;
 }
@@ -345,6 +351,10 @@ void CVelkApp::OnRecentFile(int id) {
     RemoveRecentFile(k);
     m_interaction->ShowMessage(QT_TRANSLATE_NOOP("velk", "Open file %1 fault!"),
                                {path.toStdString()});
+    return;
+  }
+  if (IsSessionFileName(path)) {
+    OpenSessionFile(path);
     return;
   }
   OpenTestFile(path);

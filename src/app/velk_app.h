@@ -19,6 +19,9 @@ class CParaDoc;
 class CVelkView;
 struct CommandContext;
 
+// A session file, by its extension ".velks".
+bool IsSessionFileName(const QString& path);
+
 class CVelkApp : public QObject {
   Q_OBJECT
  public:
@@ -80,6 +83,11 @@ class CVelkApp : public QObject {
   // there, otherwise where the operator says. Returns whether a file was written.
   bool SaveParameterFile();
   void OnAppAbout();
+  // Session files (app_session.cpp). Opening replays the session in full before the open test is
+  // closed, so a session that cannot be replayed leaves everything as it was.
+  void OnOpenSession();
+  bool OpenSessionFile(const QString& path);
+  void SaveSession(RecordDocument& record);
   // The open-test-file operation: closes what is open, opens the record file at path and loads
   // the parameter file beside it.
   void OpenTestFile(const QString& path);
@@ -92,6 +100,8 @@ class CVelkApp : public QObject {
   static constexpr int kRecentCount = 4;
   QStringList RecentFiles() const;
   void RemoveRecentFile(int index);
+  // Puts path first in the list (sessions only: other files keep the list as it was).
+  void AddRecentFile(const QString& path);
 
   // Notifies the frame that the set of documents or the active one changed.
   void DocumentsChanged();

@@ -9,6 +9,7 @@
 #include "plot/view/velk_view.h"
 #include "tools/curve_tools.h"
 #include "tools/export_commands.h"
+#include "tools/session_commands.h"
 
 namespace velk {
 
@@ -47,11 +48,11 @@ void OnAverageStrainRateCommand(CommandContext& ctx) {
 }
 
 void OnCutCurveCommand(CommandContext& ctx) {
-  OnCutCurve(ctx.record->doc(), ctx.app.interaction());
+  JournaledCut(ctx.record->doc(), ctx.app.interaction());
 }
 
 void OnStraightenCurveCommand(CommandContext& ctx) {
-  OnStraightenCurve(ctx.record->doc(), ctx.app.interaction());
+  JournaledStraighten(ctx.record->doc(), ctx.app.interaction());
 }
 
 }  // namespace velk

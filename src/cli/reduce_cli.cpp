@@ -103,6 +103,7 @@ int ParseReduce(const std::vector<std::string>& args, ReduceOptions& o, std::str
   std::string lang;
   AddLanguageOption(app, lang);
   AddInputOptions(app, o);
+  AddSessionOptions(app, o);
   AddRecordingOptions(app, o);
   AddParameterOptions(app, o);
   AddComputeOptions(app, o);
@@ -138,9 +139,10 @@ int RunSteps(const ReduceOptions& o, ReduceSession& s, TestExport* exported) {
   if (status == kExitDone) status = OpenInput(o, s);
   if (status == kExitDone && !o.wavesCsv.empty()) status = WriteWavesCsv(o, s);
   if (status == kExitDone) status = ApplyParameters(o, s);
-  if (status == kExitDone && o.NeedsComputation()) status = Compute(o, s);
+  if (status == kExitDone && RunsWindowMethod(o)) status = Compute(o, s);
   if (status == kExitDone && o.NeedsComputation()) status = RunCurveTools(o, s);
   if (status == kExitDone && !o.uncertainty.empty()) status = RunUncertaintyStep(o, s);
+  if (status == kExitDone && !o.saveSession.empty()) status = SaveSession(o, s);
   if (status == kExitDone) status = WriteOutputs(o, s);
   if (status == kExitDone) status = WriteAnalysisOutputs(o, s, exported);
   if (status == kExitDone && o.plot.count() > 0) {

@@ -58,6 +58,8 @@ struct ReduceOptions {
   // header rows) where the reader detects it.
   std::string delimiter, decimal, timeUnit, channelUnit;
   std::optional<int> headerRows;
+  std::string session;      // a session file to replay, as the input
+  std::string saveSession;  // the run written as a session file
 
   // Parameters, applied after opening.
   std::string params;  // a parameter file, loaded as the open-parameter-file command does
@@ -131,7 +133,7 @@ struct ReduceOptions {
     if (listBars) return 1;
     return static_cast<int>(!tek.empty()) + static_cast<int>(!cs.empty()) +
            static_cast<int>(!record.empty()) + static_cast<int>(demo) +
-           static_cast<int>(!inc.empty() || !tr.empty());
+           static_cast<int>(!session.empty()) + static_cast<int>(!inc.empty() || !tr.empty());
   }
 };
 
@@ -159,6 +161,16 @@ struct ReduceSession {
 };
 
 void AddInputOptions(CLI::App& app, ReduceOptions& o);
+// --session and --save-session.
+void AddSessionOptions(CLI::App& app, ReduceOptions& o);
+// --session: the test and every step of the session, replayed.
+int OpenSession(const ReduceOptions& o, ReduceSession& s);
+// --save-session: the run so far as a session file.
+int SaveSession(const ReduceOptions& o, ReduceSession& s);
+// The window method runs: always, unless the test came from a session that did not ask for it.
+inline bool RunsWindowMethod(const ReduceOptions& o) {
+  return o.NeedsComputation() && (o.session.empty() || o.method || o.smoothWaves);
+}
 // --inc, --tr, their channels, --format, the layout of delimited text, --describe and
 // --waves-csv.
 void AddRecordingOptions(CLI::App& app, ReduceOptions& o);

@@ -10,6 +10,7 @@
 #include "reduction/calculate.h"
 #include "reduction/smoothing.h"
 #include "tools/curve_tools.h"
+#include "tools/session_commands.h"
 
 namespace velk::cli {
 
@@ -98,7 +99,7 @@ int Compute(const ReduceOptions& o, ReduceSession& s) {
   BatchInteraction& ui = s.ui;
   if (o.smoothWaves) {
     // The smoothing dialog opened on the recorded waves: total points n, one press of "光滑".
-    if (!ApplySmoothing(doc, *o.smoothWaves, doc.pointCount(), ui)) return kExitFailed;
+    if (!JournaledSmoothing(doc, *o.smoothWaves, doc.pointCount(), ui)) return kExitFailed;
   }
   ui.methodAnswers = {o.Method() + kMethodCodeOffset};
   if (o.Method() == 1) {
@@ -119,7 +120,7 @@ int Compute(const ReduceOptions& o, ReduceSession& s) {
       return true;
     });
   }
-  const int result = OnCalculate(doc, ui);
+  const int result = JournaledCalculate(doc, ui);
   ui.pickAnswers.clear();
   ui.sheetAnswers.clear();
   if (result == kDone) return kExitDone;
@@ -138,12 +139,12 @@ int RunCurveTools(const ReduceOptions& o, ReduceSession& s) {
   for (const CurveToolStep& step : o.tools) {
     switch (step.tool) {
       case CurveTool::kSmooth:
-        if (!ApplySmoothing(doc, step.value, doc.m_lastResultIndex, ui)) return kExitFailed;
+        if (!JournaledSmoothing(doc, step.value, doc.m_lastResultIndex, ui)) return kExitFailed;
         break;
       case CurveTool::kCut: {
         const std::size_t before = ui.messages.size();
         ui.pickAnswers = {step.value};
-        OnCutCurve(doc, ui);
+        JournaledCut(doc, ui);
         ui.pickAnswers.clear();
         if (ui.messages.size() > before) return kExitFailed;
         break;
@@ -151,7 +152,7 @@ int RunCurveTools(const ReduceOptions& o, ReduceSession& s) {
       case CurveTool::kStraighten: {
         const std::size_t before = ui.messages.size();
         ui.pickAnswers = {step.value};
-        OnStraightenCurve(doc, ui);  // its prompt is dropped when the pick answers it
+        JournaledStraighten(doc, ui);  // its prompt is dropped when the pick answers it
         ui.pickAnswers.clear();
         if (ui.messages.size() > before) return kExitFailed;
         break;

@@ -8,6 +8,7 @@
 #include "record/param_file.h"
 #include "record/reader.h"
 #include "record/tr_noop.h"
+#include "tools/session_commands.h"
 
 namespace velk::cli {
 
@@ -61,6 +62,7 @@ int OpenWaveFiles(const std::vector<std::string>& paths, bool tektronix, const R
   auto doc = std::make_unique<CVelkDoc>(s.ws);
   const int read = tektronix ? ReadTektronixWaves(*doc, s.ui) : ReadCs20000Waves(*doc, s.ui);
   if (read != kReadOk) return kExitFailed;
+  NoteOpened(*doc, WaveFilesInput(s.ws.waveOpen, tektronix));
   s.doc = std::move(doc);
   return kExitDone;
 }
@@ -71,6 +73,7 @@ int OpenRecordFile(const std::string& path, ReduceSession& s) {
   s.ws.openedRecordPath = path;
   auto doc = std::make_unique<CVelkDoc>(s.ws);
   if (RecordFileReader(path).Read(*doc, s.ui) != kReadOk) return kExitFailed;
+  NoteOpened(*doc, RecordFileInput(path));
   s.doc = std::move(doc);
   if (const auto pat = FindParameterFileBeside(path)) {
     if (!LoadParameterFile(*pat, s.ws).Report(s.ui)) return kExitFailed;
@@ -134,6 +137,7 @@ std::optional<std::string> DemoSampleFolder(std::vector<std::string>* looked) {
 }
 
 int OpenInput(const ReduceOptions& o, ReduceSession& s) {
+  if (!o.session.empty()) return OpenSession(o, s);
   if (o.demo) return OpenDemo(o, s);
   if (!o.tek.empty()) return OpenWaveFiles(o.tek, true, o, s);
   if (!o.cs.empty()) return OpenWaveFiles(o.cs, false, o, s);

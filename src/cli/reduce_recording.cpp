@@ -11,6 +11,7 @@
 #include "record/file_io.h"
 #include "record/recording_install.h"
 #include "record/tr_noop.h"
+#include "tools/session_commands.h"
 
 namespace velk::cli {
 
@@ -214,9 +215,10 @@ int OpenRecordings(const ReduceOptions& o, ReduceSession& s) {
   const int trStart = o.start.empty() ? 0 : o.start[1];
   auto doc = std::make_unique<CVelkDoc>(s.ws);
   const DelimitedOverride layout = LayoutOverride(o);
-  RecordingPairReader reader({o.inc, format, o.incChannel, incStart, layout},
-                             {o.tr, format, o.trChannel, trStart, layout});
-  if (reader.Read(*doc, s.ui) != kReadOk) return kExitFailed;
+  const RecordingPick inc{o.inc, format, o.incChannel, incStart, layout};
+  const RecordingPick tr{o.tr, format, o.trChannel, trStart, layout};
+  if (RecordingPairReader(inc, tr).Read(*doc, s.ui) != kReadOk) return kExitFailed;
+  NoteOpened(*doc, RecordingPairInput(inc, tr));
   s.doc = std::move(doc);
   return kExitDone;
 }

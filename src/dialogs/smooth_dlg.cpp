@@ -12,6 +12,7 @@
 #include "record/interaction.h"
 #include "record/velk_doc.h"
 #include "reduction/smoothing.h"
+#include "tools/session_commands.h"
 
 namespace velk {
 
@@ -62,7 +63,7 @@ void CSmoothDlg::OnSmooth() {
   const int points = LeadingDigitsValue(m_points->text());
   const int lastIndex = LeadingDigitsValue(m_totalPoints->text());
   emit smoothingStarting();
-  ApplySmoothing(m_doc, points, lastIndex, m_ia);
+  JournaledSmoothing(m_doc, points, lastIndex, m_ia);
   emit smoothingFinished();
 }
 

@@ -21,6 +21,7 @@ struct BarMaterialRow {
   double poisson = 0.29;
   double densityKgM3 = 0;
   BarRowOrigin origin = BarRowOrigin::User;
+  bool operator==(const BarMaterialRow&) const = default;
 };
 
 struct BarDiameterRow {
@@ -28,6 +29,7 @@ struct BarDiameterRow {
   double diameterMm = 0;
   double areaMm2 = 0;  // BarAreaMm2(diameterMm); the built-in rows keep their historical values
   BarRowOrigin origin = BarRowOrigin::User;
+  bool operator==(const BarDiameterRow&) const = default;
 };
 
 // Cross-section in mm² of a bar of diameter d mm. The historical quarter-pi constant reproduces

@@ -62,6 +62,7 @@ struct Kept<std::array<std::vector<double>, N>> {
   DOC(m_setup)                          \
   DOC(m_chooser)                        \
   DOC(m_uncertainty)                    \
+  DOC(m_journal)                        \
   WS(params)                            \
   WS(flags)
 

@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "record/session_journal.h"
 #include "record/setup_fields.h"
 #include "record/workspace.h"
 
@@ -106,6 +107,8 @@ class CVelkDoc {
   // The band of the last uncertainty run (analysis/result_uncertainty.h), valid only while the
   // results it was computed for are unchanged: read it through CurrentUncertainty.
   std::shared_ptr<const ResultUncertainty> m_uncertainty;
+  // How the record was opened and the commands since, for the session file.
+  SessionJournal m_journal;
 
   // The curves the view and tools use as "shown" ones: always the computed curves here.
   const std::vector<double>& Shown(ResultCurve c) const { return m_computed[c]; }
