@@ -1155,6 +1155,230 @@ on stderr).</translation>
         <source>%1 中没有结果数据。</source>
         <translation>%1 holds no result data.</translation>
     </message>
+    <message>
+        <source>尚未计算结果，无法估计不确定度。</source>
+        <translation>No results have been computed yet, so their uncertainty cannot be estimated.</translation>
+    </message>
+    <message>
+        <source>正在估计不确定度...</source>
+        <translation>Estimating the uncertainty...</translation>
+    </message>
+    <message>
+        <source>当前结果不是按现在的参数和波窗计算的，请重新计算后再估计不确定度。</source>
+        <translation>The present results were not computed with the present parameters and windows. Compute again, then estimate the uncertainty.</translation>
+    </message>
+    <message>
+        <source>Velk 会话 (*.velks)</source>
+        <translation>Velk session (*.velks)</translation>
+    </message>
+    <message>
+        <source>打开会话</source>
+        <translation>Open session</translation>
+    </message>
+    <message>
+        <source>保存会话</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>光滑</source>
+        <translation>Smooth</translation>
+    </message>
+    <message>
+        <source>基线</source>
+        <translation>Baseline</translation>
+    </message>
+    <message>
+        <source>参数修改</source>
+        <translation>Parameter Change</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>重新计算</source>
+        <translation>Recompute</translation>
+    </message>
+    <message>
+        <source>结果计算</source>
+        <translation>Wave Windows and Baselines</translation>
+    </message>
+    <message>
+        <source>桥/应变仪/应变片参数</source>
+        <translation>Bridge / Amplifier / Gauge Parameters</translation>
+    </message>
+    <message>
+        <source>静态标定</source>
+        <translation>Static Calibration</translation>
+    </message>
+    <message>
+        <source>CS20000标定</source>
+        <translation>CS20000 Calibration</translation>
+    </message>
+    <message>
+        <source>recapitulation</source>
+        <translation>Recapitulation</translation>
+    </message>
+    <message>
+        <source>切除曲线</source>
+        <translation>Cut Curves</translation>
+    </message>
+    <message>
+        <source>拉直曲线</source>
+        <translation>Straighten Curve</translation>
+    </message>
+    <message>
+        <source>打开参数文件</source>
+        <translation>Open Parameter File</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>撤销 %1(&amp;U)</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>重做 %1(&amp;R)</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Estimate the uncertainty of the results by Monte Carlo (2000 seeded draws) from the standard uncertainties in FILE (JSON, the names of the dialog&apos;s fields), or from the defaults; adds the 95 % band to --summary, --xlsx, --csv and --plot</source>
+        <translation>Estimate the uncertainty of the results by Monte Carlo (2000 seeded draws) from the standard uncertainties in FILE (JSON, the names of the dialog&apos;s fields), or from the defaults; adds the 95 % band to --summary, --xlsx, --csv and --plot</translation>
+    </message>
+    <message>
+        <source>a gauge distance must be a number of 0 mm or more</source>
+        <translation>a gauge distance must be a number of 0 mm or more</translation>
+    </message>
+    <message>
+        <source>--dispersion needs --gauge-distance-inc and --gauge-distance-tr, or a parameter file that holds them</source>
+        <translation>--dispersion needs --gauge-distance-inc and --gauge-distance-tr, or a parameter file that holds them</translation>
+    </message>
+    <message>
+        <source>Correct each windowed pulse for the dispersion of its bar between gauge and specimen face</source>
+        <translation>Correct each windowed pulse for the dispersion of its bar between gauge and specimen face</translation>
+    </message>
+    <message>
+        <source>Distance from the incident bar&apos;s gauge to the specimen face, mm</source>
+        <translation>Distance from the incident bar&apos;s gauge to the specimen face, mm</translation>
+    </message>
+    <message>
+        <source>Distance from the transmission bar&apos;s gauge to the specimen face, mm</source>
+        <translation>Distance from the transmission bar&apos;s gauge to the specimen face, mm</translation>
+    </message>
+    <message>
+        <source>Delimiter of a delimited text file, if not detected</source>
+        <translation>Delimiter of a delimited text file, if not detected</translation>
+    </message>
+    <message>
+        <source>Decimal mark of a delimited text file</source>
+        <translation>Decimal mark of a delimited text file</translation>
+    </message>
+    <message>
+        <source>Lines before the first data row of a delimited text file</source>
+        <translation>Lines before the first data row of a delimited text file</translation>
+    </message>
+    <message>
+        <source>First column of a delimited text file: time in s, ms, us or ns, a sample index, or none (a channel)</source>
+        <translation>First column of a delimited text file: time in s, ms, us or ns, a sample index, or none (a channel)</translation>
+    </message>
+    <message>
+        <source>Unit of the channels of a delimited text file</source>
+        <translation>Unit of the channels of a delimited text file</translation>
+    </message>
+    <message>
+        <source>--delimiter, --decimal, --header-rows, --time-unit and --channel-unit apply to --inc, --tr and --describe</source>
+        <translation>--delimiter, --decimal, --header-rows, --time-unit and --channel-unit apply to --inc, --tr and --describe</translation>
+    </message>
+    <message>
+        <source>A session file (.velks): its input files, settings and every step are replayed; a window method or curve tool given here runs after them</source>
+        <translation>A session file (.velks): its input files, settings and every step are replayed; a window method or curve tool given here runs after them</translation>
+    </message>
+    <message>
+        <source>Write the run (input files, settings, every step) as a session file</source>
+        <translation>Write the run (input files, settings, every step) as a session file</translation>
+    </message>
+    <message>
+        <source>--uncertainty cannot be combined with --smooth, --cut or --straighten: the band belongs to the computed curves</source>
+        <translation>--uncertainty cannot be combined with --smooth, --cut or --straighten: the band belongs to the computed curves</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法打开。</source>
+        <translation>The uncertainty file &quot;%1&quot; cannot be opened.</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法使用。</source>
+        <translation>The uncertainty file &quot;%1&quot; cannot be used.</translation>
+    </message>
+    <message>
+        <source>分隔符和小数点不能都是逗号。</source>
+        <translation>The delimiter and the decimal mark cannot both be a comma.</translation>
+    </message>
+    <message>
+        <source>表头行数 %2 无效：文件 %1 共 %3 行。</source>
+        <translation>%2 header rows is not possible: file %1 has %3 lines.</translation>
+    </message>
+    <message>
+        <source>按所选的分隔符和小数点，文件 %1 中没有一行全是数字。</source>
+        <translation>With the chosen delimiter and decimal mark, no row of file %1 holds numbers only.</translation>
+    </message>
+    <message>
+        <source>文件 %1 只有一列，不能既有时间列又有通道。</source>
+        <translation>File %1 has one column only: it cannot hold a time column and a channel.</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>Uncertainty...</translation>
+    </message>
+    <message>
+        <source>泡沫模型（3 waves（foam））不能做弥散修正。</source>
+        <translation>The foam model (3 waves (foam)) cannot be corrected for dispersion.</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 已损坏，无法打开（%2）。</source>
+        <translation>The session file %1 is damaged and was not opened (%2).</translation>
+    </message>
+    <message>
+        <source>这个试验不是从数据文件打开的，不能保存为会话。</source>
+        <translation>This test was not opened from data files, so it cannot be saved as a session.</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 的格式版本 %2 比本程序能读的更新（%3），无法打开。</source>
+        <translation>The session file %1 has format version %2, newer than this program reads (%3); it was not opened.</translation>
+    </message>
+    <message>
+        <source>无法读取会话文件 %1。</source>
+        <translation>The session file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>不认识的文件格式“%1”。</source>
+        <translation>Unknown file format &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件 %2 无法打开。</source>
+        <translation>The input file %2 of the session %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件已改变：读出的波形与保存会话时不同。会话没有打开。</source>
+        <translation>The input files of the session %1 have changed: the waves read differ from those saved. The session was not opened.</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</source>
+        <translation>Step %2 of the session %1 places a window outside the waves (points 0 to %3). The session was not opened.</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</source>
+        <translation>Step %2 (%3) of the session %1 replays to a result that differs from the saved one. The session was not opened.</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1763,6 +1987,52 @@ Compare</translation>
     <message>
         <source>对比(&amp;C)...</source>
         <translation>&amp;Compare...</translation>
+    </message>
+    <message>
+        <source>打开会话文件，从原始数据文件重放其中的每一步
+打开会话</source>
+        <translation>Open a session file and replay each of its steps from the raw data files
+Open session</translation>
+    </message>
+    <message>
+        <source>打开会话...</source>
+        <translation>Open session...</translation>
+    </message>
+    <message>
+        <source>保存会话(&amp;E)...</source>
+        <translation>Sav&amp;e session...</translation>
+    </message>
+    <message>
+        <source>保存会话文件：输入文件、全部参数和每一步操作，打开时重放出同样的曲线
+保存会话</source>
+        <translation>Save a session file: the input files, every parameter and every step, replayed to the same curves when opened
+Save session</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>撤销上一步对试验的修改
+撤销</source>
+        <translation>Undo the last change to the test
+Undo</translation>
+    </message>
+    <message>
+        <source>重做撤销的修改
+重做</source>
+        <translation>Redo the change undone last
+Redo</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>Uncertainty...</translation>
+    </message>
+    <message>
+        <source>以蒙特卡罗法估计结果的不确定度
+不确定度</source>
+        <translation>Estimate the uncertainty of the results by Monte Carlo
+Uncertainty</translation>
     </message>
 </context>
 <context>

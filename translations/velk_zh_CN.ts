@@ -1152,6 +1152,230 @@ on stderr).</source>
         <source>%1 中没有结果数据。</source>
         <translation>%1 中没有结果数据。</translation>
     </message>
+    <message>
+        <source>尚未计算结果，无法估计不确定度。</source>
+        <translation>尚未计算结果，无法估计不确定度。</translation>
+    </message>
+    <message>
+        <source>正在估计不确定度...</source>
+        <translation>正在估计不确定度...</translation>
+    </message>
+    <message>
+        <source>当前结果不是按现在的参数和波窗计算的，请重新计算后再估计不确定度。</source>
+        <translation>当前结果不是按现在的参数和波窗计算的，请重新计算后再估计不确定度。</translation>
+    </message>
+    <message>
+        <source>Velk 会话 (*.velks)</source>
+        <translation>Velk 会话 (*.velks)</translation>
+    </message>
+    <message>
+        <source>打开会话</source>
+        <translation>打开会话</translation>
+    </message>
+    <message>
+        <source>保存会话</source>
+        <translation>保存会话</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>光滑</source>
+        <translation>光滑</translation>
+    </message>
+    <message>
+        <source>基线</source>
+        <translation>基线</translation>
+    </message>
+    <message>
+        <source>参数修改</source>
+        <translation>参数修改</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>重新计算</source>
+        <translation>重新计算</translation>
+    </message>
+    <message>
+        <source>结果计算</source>
+        <translation>结果计算</translation>
+    </message>
+    <message>
+        <source>桥/应变仪/应变片参数</source>
+        <translation>桥/应变仪/应变片参数</translation>
+    </message>
+    <message>
+        <source>静态标定</source>
+        <translation>静态标定</translation>
+    </message>
+    <message>
+        <source>CS20000标定</source>
+        <translation>CS20000标定</translation>
+    </message>
+    <message>
+        <source>recapitulation</source>
+        <translation>recapitulation</translation>
+    </message>
+    <message>
+        <source>切除曲线</source>
+        <translation>切除曲线</translation>
+    </message>
+    <message>
+        <source>拉直曲线</source>
+        <translation>拉直曲线</translation>
+    </message>
+    <message>
+        <source>打开参数文件</source>
+        <translation>打开参数文件</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>撤销 %1(&amp;U)</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>重做 %1(&amp;R)</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Estimate the uncertainty of the results by Monte Carlo (2000 seeded draws) from the standard uncertainties in FILE (JSON, the names of the dialog&apos;s fields), or from the defaults; adds the 95 % band to --summary, --xlsx, --csv and --plot</source>
+        <translation>以蒙特卡罗法（2000 次定种子抽样）估计结果的不确定度，各输入的标准不确定度取自 FILE（JSON，名称同对话框的字段）或取默认值；95% 区间加入 --summary、--xlsx、--csv 和 --plot</translation>
+    </message>
+    <message>
+        <source>a gauge distance must be a number of 0 mm or more</source>
+        <translation>应变片距离必须是不小于 0 mm 的数</translation>
+    </message>
+    <message>
+        <source>--dispersion needs --gauge-distance-inc and --gauge-distance-tr, or a parameter file that holds them</source>
+        <translation>--dispersion 需要 --gauge-distance-inc 和 --gauge-distance-tr，或含有这两个距离的参数文件</translation>
+    </message>
+    <message>
+        <source>Correct each windowed pulse for the dispersion of its bar between gauge and specimen face</source>
+        <translation>按各杆的弥散把每个窗口中的脉冲从应变片修正到试样端面</translation>
+    </message>
+    <message>
+        <source>Distance from the incident bar&apos;s gauge to the specimen face, mm</source>
+        <translation>入射杆应变片到试样端面的距离，mm</translation>
+    </message>
+    <message>
+        <source>Distance from the transmission bar&apos;s gauge to the specimen face, mm</source>
+        <translation>透射杆应变片到试样端面的距离，mm</translation>
+    </message>
+    <message>
+        <source>Delimiter of a delimited text file, if not detected</source>
+        <translation>分隔文本文件的分隔符（不自动识别时）</translation>
+    </message>
+    <message>
+        <source>Decimal mark of a delimited text file</source>
+        <translation>分隔文本文件的小数点</translation>
+    </message>
+    <message>
+        <source>Lines before the first data row of a delimited text file</source>
+        <translation>分隔文本文件第一行数据之前的行数</translation>
+    </message>
+    <message>
+        <source>First column of a delimited text file: time in s, ms, us or ns, a sample index, or none (a channel)</source>
+        <translation>分隔文本文件的第一列：以 s、ms、us 或 ns 为单位的时间、序号，或 none（该列是通道）</translation>
+    </message>
+    <message>
+        <source>Unit of the channels of a delimited text file</source>
+        <translation>分隔文本文件中各通道的单位</translation>
+    </message>
+    <message>
+        <source>--delimiter, --decimal, --header-rows, --time-unit and --channel-unit apply to --inc, --tr and --describe</source>
+        <translation>--delimiter、--decimal、--header-rows、--time-unit 和 --channel-unit 只适用于 --inc、--tr 和 --describe</translation>
+    </message>
+    <message>
+        <source>A session file (.velks): its input files, settings and every step are replayed; a window method or curve tool given here runs after them</source>
+        <translation>会话文件（.velks）：重放其中的输入文件、参数和每一步；这里给出的窗口方法或曲线工具在其后执行</translation>
+    </message>
+    <message>
+        <source>Write the run (input files, settings, every step) as a session file</source>
+        <translation>把这次运行（输入文件、参数和每一步）写成会话文件</translation>
+    </message>
+    <message>
+        <source>--uncertainty cannot be combined with --smooth, --cut or --straighten: the band belongs to the computed curves</source>
+        <translation>--uncertainty 不能与 --smooth、--cut 或 --straighten 同用：不确定度带属于计算出的曲线</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法打开。</source>
+        <translation>不确定度文件“%1”无法打开。</translation>
+    </message>
+    <message>
+        <source>不确定度文件“%1”无法使用。</source>
+        <translation>不确定度文件“%1”无法使用。</translation>
+    </message>
+    <message>
+        <source>分隔符和小数点不能都是逗号。</source>
+        <translation>分隔符和小数点不能都是逗号。</translation>
+    </message>
+    <message>
+        <source>表头行数 %2 无效：文件 %1 共 %3 行。</source>
+        <translation>表头行数 %2 无效：文件 %1 共 %3 行。</translation>
+    </message>
+    <message>
+        <source>按所选的分隔符和小数点，文件 %1 中没有一行全是数字。</source>
+        <translation>按所选的分隔符和小数点，文件 %1 中没有一行全是数字。</translation>
+    </message>
+    <message>
+        <source>文件 %1 只有一列，不能既有时间列又有通道。</source>
+        <translation>文件 %1 只有一列，不能既有时间列又有通道。</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>不确定度...</translation>
+    </message>
+    <message>
+        <source>泡沫模型（3 waves（foam））不能做弥散修正。</source>
+        <translation>泡沫模型（3 waves（foam））不能做弥散修正。</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 已损坏，无法打开（%2）。</source>
+        <translation>会话文件 %1 已损坏，无法打开（%2）。</translation>
+    </message>
+    <message>
+        <source>这个试验不是从数据文件打开的，不能保存为会话。</source>
+        <translation>这个试验不是从数据文件打开的，不能保存为会话。</translation>
+    </message>
+    <message>
+        <source>会话文件 %1 的格式版本 %2 比本程序能读的更新（%3），无法打开。</source>
+        <translation>会话文件 %1 的格式版本 %2 比本程序能读的更新（%3），无法打开。</translation>
+    </message>
+    <message>
+        <source>无法读取会话文件 %1。</source>
+        <translation>无法读取会话文件 %1。</translation>
+    </message>
+    <message>
+        <source>不认识的文件格式“%1”。</source>
+        <translation>不认识的文件格式“%1”。</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件 %2 无法打开。</source>
+        <translation>会话 %1 的输入文件 %2 无法打开。</translation>
+    </message>
+    <message>
+        <source>会话 %1 的输入文件已改变：读出的波形与保存会话时不同。会话没有打开。</source>
+        <translation>会话 %1 的输入文件已改变：读出的波形与保存会话时不同。会话没有打开。</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</source>
+        <translation>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</translation>
+    </message>
+    <message>
+        <source>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</source>
+        <translation>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</translation>
+    </message>
 </context>
 <context>
     <name>velk::BalancePlot</name>
@@ -1760,6 +1984,52 @@ Export plot</translation>
     <message>
         <source>对比(&amp;C)...</source>
         <translation>对比(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>打开会话文件，从原始数据文件重放其中的每一步
+打开会话</source>
+        <translation>打开会话文件，从原始数据文件重放其中的每一步
+打开会话</translation>
+    </message>
+    <message>
+        <source>打开会话...</source>
+        <translation>打开会话...</translation>
+    </message>
+    <message>
+        <source>保存会话(&amp;E)...</source>
+        <translation>保存会话(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>保存会话文件：输入文件、全部参数和每一步操作，打开时重放出同样的曲线
+保存会话</source>
+        <translation>保存会话文件：输入文件、全部参数和每一步操作，打开时重放出同样的曲线
+保存会话</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>撤销上一步对试验的修改
+撤销</source>
+        <translation>撤销上一步对试验的修改
+撤销</translation>
+    </message>
+    <message>
+        <source>重做撤销的修改
+重做</source>
+        <translation>重做撤销的修改
+重做</translation>
+    </message>
+    <message>
+        <source>不确定度...</source>
+        <translation>不确定度...</translation>
+    </message>
+    <message>
+        <source>以蒙特卡罗法估计结果的不确定度
+不确定度</source>
+        <translation>以蒙特卡罗法估计结果的不确定度
+不确定度</translation>
     </message>
 </context>
 <context>

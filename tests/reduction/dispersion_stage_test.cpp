@@ -55,11 +55,11 @@ TEST(DispersionStage, EachPulseReturnsToItsFaceAlongItsOwnBar) {
     const BarPulses p = PulsesAtSpecimenFaces(workInc, workTr, 2.0, 3.0, w, rig);
     std::vector<double> want(face.begin() + 1800, face.begin() + 2100);
     for (double& v : want) v *= 3.0;
-    EXPECT_LT(MaxDifference(p.transmitted, want), 0.05) << model;
+    EXPECT_LT(MaxDifference(p.transmitted, want), kTolerance) << model;
     for (double& v : want) v *= 2.0 / 3.0;
-    EXPECT_LT(MaxDifference(p.reflected, want), 0.05) << model;
+    EXPECT_LT(MaxDifference(p.reflected, want), kTolerance) << model;
     if (model == kModelThreeWave) {
-      EXPECT_LT(MaxDifference(p.incident, want), 0.05);
+      EXPECT_LT(MaxDifference(p.incident, want), kTolerance);
     } else {
       EXPECT_EQ(p.incident, std::vector<double>(300, 0.0));
     }
