@@ -61,6 +61,8 @@ std::shared_ptr<RecordCopy> CopyRecord(const CVelkDoc& from, const SummaryValues
   d.SetBarProperties();
   d.m_setup.barMaterialIndex = -1;
   d.m_setup.barDiameterIndex = -1;
+  d.m_setup.trBarMaterialIndex = -1;
+  d.m_setup.trBarDiameterIndex = -1;
   c->nominal = c->ws.params;
   c->windows = d.m_windows;
   c->summary = summary;
