@@ -1372,10 +1372,6 @@ on stderr).</translation>
         <translation>The input files of the session %1 have changed: the waves read differ from those saved. The session was not opened.</translation>
     </message>
     <message>
-        <source>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</source>
-        <translation>Step %2 of the session %1 places a window outside the waves (points 0 to %3). The session was not opened.</translation>
-    </message>
-    <message>
         <source>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</source>
         <translation>Step %2 (%3) of the session %1 replays to a result that differs from the saved one. The session was not opened.</translation>
     </message>

@@ -1369,10 +1369,6 @@ on stderr).</source>
         <translation>会话 %1 的输入文件已改变：读出的波形与保存会话时不同。会话没有打开。</translation>
     </message>
     <message>
-        <source>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</source>
-        <translation>会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。</translation>
-    </message>
-    <message>
         <source>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</source>
         <translation>会话 %1 第 %2 步（%3）重放的结果与保存时不同。会话没有打开。</translation>
     </message>

@@ -156,14 +156,6 @@ bool OpenInputs(const SessionInput& in, const std::string& sessionPath, CVelkDoc
 }
 
 // Typed windows outside the waves would be clamped by the command and give other curves.
-bool WindowsFit(const SessionStep& step, int n) {
-  if (!step.windows) return true;
-  for (int w : *step.windows) {
-    if (w < 0 || w > n) return false;
-  }
-  return true;
-}
-
 void Script(const SessionStep& step, ReplayInteraction& script) {
   script.methodAnswers = {step.method};
   script.pickAnswers.assign(step.picks.begin(), step.picks.end());
@@ -234,12 +226,6 @@ bool ReplaySteps(const SessionFile& s, const std::string& sessionPath, CVelkDoc&
     const SessionStep& step = s.journal.steps[i];
     const std::string number = std::to_string(i + 1);
     if (step.settings) ApplySettings(doc, *step.settings);
-    if (!WindowsFit(step, doc.pointCount())) {
-      ui.ShowMessage(VELK_TRANSLATE_NOOP(
-                         "velk", "会话 %1 第 %2 步的窗口超出了波形（0 到 %3 点）。会话没有打开。"),
-                     {sessionPath, number, std::to_string(doc.pointCount())});
-      return false;
-    }
     doc.m_view = step.hasView ? &view : nullptr;
     if (step.hasView) {
       view.SelectCurve(step.curveKind, step.viewShowsUnsmoothed, step.viewShowsSmoothed);

@@ -105,6 +105,23 @@ TEST(ReduceSession, ASessionSurvivesMovingItsFolderAndRefusesChangedInputs) {
   EXPECT_TRUE(changed.out.empty());
 }
 
+TEST(ReduceSession, ATypedWindowBeyondTheChannelReplaysAsTheRunWent) {
+  // The typed windows are taken as typed and cut to the channel where they are used, so a session
+  // must replay them the same way rather than refuse what the program itself accepted.
+  TempDir dir;
+  const std::string t = kSamples + "tek/";
+  const std::string session = (dir.path() / "s.velks").string();
+  const std::string a = (dir.path() / "a.DT3").string(), b = (dir.path() / "b.DT3").string();
+  ASSERT_EQ(Reduce({"--tek", t + "T1_inc.txt", t + "T1_tr.txt", "--params", t + "T1.PAT",
+                    "--method", "3", "--windows", "405", "1028", "1379", "1981", "1192", "99999",
+                    "--dt3", a, "--save-session", session})
+                .status,
+            kExitDone);
+  const Outcome replayed = Reduce({"--session", session, "--dt3", b});
+  ASSERT_EQ(replayed.status, kExitDone) << replayed.err;
+  EXPECT_EQ(ReadBytes(a), ReadBytes(b));
+}
+
 TEST(ReduceSession, LayoutCorrectionsOfADelimitedFileAreReplayed) {
   TempDir dir;
   // Detection fails on this file: its first line reads as a row of two numbers.
