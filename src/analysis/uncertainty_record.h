@@ -39,6 +39,7 @@ const std::array<UncertaintyField, 4>& StandardSummaryFields();
 //   channel (the transmitted start also to its window end). The ends stay, so a start moved later
 //   gives one result point fewer; a start moved earlier reads the working wave as the window method
 //   left it, zero before a pulse's front.
+// The dispersion correction, when on, keeps the nominal bars and sample interval in every draw.
 UncertaintyModelFactory RecordUncertaintyModel(const CVelkDoc& doc,
                                                SummaryValues summary = StandardSummaryValues);
 

@@ -53,13 +53,20 @@ DispersionProblem CheckDispersionRig(const DispersionRig& rig) {
 
 BarPulses PulsesAtSpecimenFaces(std::span<const double> workInc, std::span<const double> workTr,
                                 double incFactor, double trFactor, const PulseWindows& w,
-                                const DispersionRig& rig) {
+                                const DispersionRig& given, FaceWindowMemo* memo) {
+  const DispersionRig& rig = memo ? memo->rig() : given;
   const long count = static_cast<long>(w.last) + 1;
   auto atFace = [&](std::span<const double> wave, long start, const DispersiveBar& bar,
                     double distanceMm, PulseTravel travel, double factor) {
-    const long margin = DispersionMarginSamples(bar, distanceMm, rig.sampleIntervalUs);
-    std::vector<double> pulse = WindowAtSpecimenFace(wave, start, count, margin, bar, distanceMm,
-                                                     rig.sampleIntervalUs, travel);
+    auto make = [&] {
+      const long margin = DispersionMarginSamples(bar, distanceMm, rig.sampleIntervalUs);
+      return WindowAtSpecimenFace(wave, start, count, margin, bar, distanceMm, rig.sampleIntervalUs,
+                                  travel);
+    };
+    // The correction is linear, so the channel's factor may scale the corrected window.
+    std::vector<double> pulse =
+        memo ? memo->Window(wave.data() == workInc.data() ? 0 : 1, start, count, travel, make)
+             : make();
     for (double& v : pulse) v *= factor;
     return pulse;
   };

@@ -5,7 +5,9 @@
 // signs of the working waves: incident and transmitted pulses positive, the reflected pulse
 // negative in a compressive test.
 
+#include <map>
 #include <span>
+#include <tuple>
 #include <vector>
 
 #include "analysis/dispersion.h"
@@ -78,9 +80,35 @@ DispersionProblem CheckDispersionRig(const DispersionRig& rig);
 // bar. Each correction reads the working wave on both sides of its window (samples outside the
 // wave count as zero), where the dispersed front and tail of the pulse lie. The rig must pass
 // CheckDispersionRig.
+//
+// Corrected windows of one record, kept for computations repeated on unchanged working waves (the
+// draws of the Monte Carlo): they correct with one rig throughout, so the few windows their start
+// shifts make are each corrected once. One per thread.
+class FaceWindowMemo {
+ public:
+  explicit FaceWindowMemo(const DispersionRig& rig) : m_rig(rig) {}
+  const DispersionRig& rig() const { return m_rig; }
+  // The window [start, start + count) of wave 0 (incident) or 1 (transmitted), moved to its face,
+  // unscaled; made by `make` the first time it is asked for.
+  template <class Make>
+  const std::vector<double>& Window(int wave, long start, long count, PulseTravel travel,
+                                    Make make) {
+    const Key key{wave, start, count, travel};
+    auto it = m_windows.find(key);
+    if (it == m_windows.end()) it = m_windows.emplace(key, make()).first;
+    return it->second;
+  }
+
+ private:
+  using Key = std::tuple<int, long, long, PulseTravel>;
+  DispersionRig m_rig;
+  std::map<Key, std::vector<double>> m_windows;
+};
+
+// With a memo, its rig is used instead of `rig` and its windows are reused.
 BarPulses PulsesAtSpecimenFaces(std::span<const double> workInc, std::span<const double> workTr,
                                 double incFactor, double trFactor, const PulseWindows& w,
-                                const DispersionRig& rig);
+                                const DispersionRig& rig, FaceWindowMemo* memo = nullptr);
 
 // Force and velocity of each specimen face: front force Ei·Ai·(εi + εr), back force Et·At·εt,
 // front velocity Ci·(εi − εr), back velocity Ct·εt. In the two-wave models the pulse the model

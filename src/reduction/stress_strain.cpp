@@ -195,7 +195,7 @@ bool DispersionUsable(const DispersionRig& rig, bool foam, Interaction& ia) {
 
 }  // namespace
 
-bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
+bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia, FaceWindowMemo* memo) {
   Workspace& ws = doc.ws();
   const TestParameters& p = ws.params;
   const std::vector<double>& WI = doc.m_workInc;
@@ -253,7 +253,7 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
     return false;
   }
 
-  const DispersionRig rig = DispersionRigOf(p);
+  const DispersionRig rig = memo ? memo->rig() : DispersionRigOf(p);
   if (p.dispersionCorrection && !DispersionUsable(rig, foam, ia)) return false;
 
   const int is = doc.m_windows[kIncStart], rs = doc.m_windows[kRefStart];
@@ -345,7 +345,7 @@ bool ComputeStressStrain(CVelkDoc& doc, Interaction& ia) {
     try {
       const PulseWindows w{model, is, rs, ts, tsShifted, last};
       BarPulses atFaces = p.dispersionCorrection
-                              ? PulsesAtSpecimenFaces(WI, WT, Ki, Kt, w, rig)
+                              ? PulsesAtSpecimenFaces(WI, WT, Ki, Kt, w, rig, memo)
                               : PulsesAtSpecimenFaces(PulsesAtGauges(WI, WT, Ki, Kt, w),
                                                       p.incGaugeDistanceMm, p.trGaugeDistanceMm);
       SpecimenHistories s = SpecimenFromFaces(

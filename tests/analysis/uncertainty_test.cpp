@@ -184,6 +184,30 @@ TEST(Uncertainty, RecordModelAppliesEachChangeToTheComputation) {
   EXPECT_NE(changed.failureText.find("specimen thickness"), std::string::npos);
 }
 
+TEST(Uncertainty, DispersionDrawsGiveTheComputationOfTheirShiftedWindows) {
+  // The draws keep corrected windows for reuse: each must still be the window its shifts name.
+  Plateau p;
+  TestParameters& par = p.r.ws.params;
+  par.dispersionCorrection = true;
+  par.incGaugeDistanceMm = 300;
+  par.trGaugeDistanceMm = 200;
+  ASSERT_TRUE(ComputeStressStrain(p.r.doc, p.r.ia));
+  const std::array<int, 6> windows = p.r.doc.m_windows;
+  UncertaintyModel model = RecordUncertaintyModel(p.r.doc)();
+  ModelResult got;
+  // Reflected starts one sample apart with the same result length (the transmitted window is the
+  // shorter), then again: each window only its own start may give.
+  for (int shift : {0, -1, 0, -1, 1}) {
+    Perturbation q;
+    q.windowStartShift = {0, shift, 0};
+    ASSERT_TRUE(model(q, got)) << got.failureText;
+    p.r.doc.m_windows = windows;
+    p.r.doc.m_windows[kRefStart] += shift;
+    ASSERT_TRUE(ComputeStressStrain(p.r.doc, p.r.ia));
+    EXPECT_EQ(got.curves, p.r.doc.m_computed) << shift;
+  }
+}
+
 TEST(Uncertainty, DrawsAndRanksFollowTheStatedDistributions) {
   EXPECT_NEAR(StandardNormalQuantile(0.975), 1.959963984540054, 1e-14);
   EXPECT_NEAR(StandardNormalQuantile(0.3), -0.5244005127080407, 1e-14);
