@@ -309,6 +309,9 @@ UncertaintyResult RunUncertainty(const UncertaintyInputs& in, const UncertaintyM
   }
   Work(s, models[0], acc[0], failures[0], report);
   for (std::thread& th : pool) th.join();
+  // The other threads may have taken the last draws (or all of them, on a busy machine) after this
+  // one last reported: the operator still sees the end and may still cancel.
+  report();
   if (s.stop) {
     out.cancelled = true;
     return out;
