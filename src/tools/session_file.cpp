@@ -224,8 +224,8 @@ SessionInput InputFrom(const json& j, const fs::path& base) {
     for (const json& o : j.at("layouts")) in.layouts.push_back(LayoutFrom(o));
     if (in.layouts.size() != in.paths.size()) throw Damage("one layout per file is needed");
   }
-  const bool recording = in.source == SessionSource::kRecording ||
-                         in.source == SessionSource::kRecordingPair;
+  const bool recording =
+      in.source == SessionSource::kRecording || in.source == SessionSource::kRecordingPair;
   if (recording) in.layouts.resize(in.paths.size());
   if (in.source == SessionSource::kRecording) {
     in.formats = j.at("formats").get<std::vector<std::string>>();
