@@ -23,13 +23,13 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(
     impactedDiameterMm, impactedLengthMm, matrixWaveSpeedMs, specimenWaveSpeedMs, strikerVelocityMs,
     strikeBarVelocityMs, strikeBarLengthMm, windowIndices, channel, trBarDiffers,
     trBarMaterialIndex, trBarDiameterIndex, trBarWaveSpeedMs, trBarModulusMpa, trBarAreaMm2,
-    barPoisson, trBarPoisson, barDiameterMm, trBarDiameterMm, incGaugeDistanceMm, trGaugeDistanceMm)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(SetupFields, waveChoice, barMaterialIndex,
-                                                computeModel, specimenDiameterMm,
-                                                specimenThicknessMm, specimenWaveSpeedMs,
-                                                barDiameterIndex, matrixWaveSpeedMs,
-                                                strikerVelocityMs, samplingMhz, trBarDiffers,
-                                                trBarMaterialIndex, trBarDiameterIndex)
+    barPoisson, trBarPoisson, barDiameterMm, trBarDiameterMm, incGaugeDistanceMm, trGaugeDistanceMm,
+    dispersionCorrection)
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(
+    SetupFields, waveChoice, barMaterialIndex, computeModel, specimenDiameterMm,
+    specimenThicknessMm, specimenWaveSpeedMs, barDiameterIndex, matrixWaveSpeedMs,
+    strikerVelocityMs, samplingMhz, trBarDiffers, trBarMaterialIndex, trBarDiameterIndex,
+    dispersionCorrection, incGaugeDistanceMm, trGaugeDistanceMm)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(BarMaterialRow, name, waveSpeedMs, modulusMpa,
                                                 poisson, densityKgM3)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(BarDiameterRow, name, diameterMm, areaMm2)

@@ -122,6 +122,21 @@ TEST(ReduceSession, ATypedWindowBeyondTheChannelReplaysAsTheRunWent) {
   EXPECT_EQ(ReadBytes(a), ReadBytes(b));
 }
 
+TEST(ReduceSession, TheDispersionCorrectionIsReplayed) {
+  TempDir dir;
+  const std::string t = kSamples + "tek/";
+  const std::string session = (dir.path() / "s.velks").string();
+  const std::string a = (dir.path() / "a.DT3").string(), b = (dir.path() / "b.DT3").string();
+  ASSERT_EQ(Reduce({"--tek", t + "T1_inc.txt", t + "T1_tr.txt", "--params", t + "T1.PAT",
+                    "--method", "2", "--dispersion", "--gauge-distance-inc", "1000",
+                    "--gauge-distance-tr", "500", "--dt3", a, "--save-session", session})
+                .status,
+            kExitDone);
+  const Outcome replayed = Reduce({"--session", session, "--dt3", b});
+  ASSERT_EQ(replayed.status, kExitDone) << replayed.err;
+  EXPECT_EQ(ReadBytes(a), ReadBytes(b));
+}
+
 TEST(ReduceSession, LayoutCorrectionsOfADelimitedFileAreReplayed) {
   TempDir dir;
   // Detection fails on this file: its first line reads as a row of two numbers.
