@@ -9,6 +9,7 @@
 #include "../record/test_files.h"
 #include "../reduction/synthetic.h"
 #include "analysis/result_uncertainty.h"
+#include "openpyxl.h"
 #include "record/file_io.h"
 #include "reduction/stress_strain.h"
 #include "tools/csv_records.h"
@@ -36,24 +37,7 @@ struct Computed {
   }
 };
 
-std::string Bytes(const std::string& path) {
-  std::string s;
-  EXPECT_TRUE(ReadWholeFile(path, s)) << path;
-  return s;
-}
-
-std::string Python(const std::string& path, const std::string& script) {
-  const std::string cmd =
-      "/usr/bin/python3 -c 'import sys, openpyxl\nwb = openpyxl.load_workbook(sys.argv[1])\n" +
-      script + "' " + path + " 2>&1";
-  std::string out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return "popen failed";
-  char buf[512];
-  while (fgets(buf, sizeof buf, p) != nullptr) out += buf;
-  pclose(p);
-  return out;
-}
+using testing::ReadWithOpenpyxl;
 
 TEST(UncertaintyExport, BandColumnsWhileTheBandBelongsToTheResults) {
   Computed c;
@@ -62,7 +46,7 @@ TEST(UncertaintyExport, BandColumnsWhileTheBandBelongsToTheResults) {
   const std::string batch = (dir.path() / "b.xlsx").string();
   const std::string plainCsv = CurvesCsv(CollectExport(c.r.doc, kDefaultFlowStrains));
   ASSERT_TRUE(WriteTestWorkbook(xlsx, CollectExport(c.r.doc, kDefaultFlowStrains)));
-  const std::string plainXlsx = Bytes(xlsx);
+  const std::string plainXlsx = ReadBytes(xlsx);
 
   UncertaintyOptions o;
   o.draws = 300;
@@ -83,16 +67,17 @@ TEST(UncertaintyExport, BandColumnsWhileTheBandBelongsToTheResults) {
 
   ASSERT_TRUE(WriteTestWorkbook(xlsx, t));
   ASSERT_TRUE(WriteBatchWorkbook(batch, {t}));
-  EXPECT_EQ(Python(xlsx,
-                   "c = wb[\"curves\"]\n"
-                   "print(c.max_column, c.cell(1, 8).value)\n"
-                   "print(c.cell(70, 8).value < c.cell(70, 2).value < c.cell(70, 9).value)\n") +
-                Python(batch, "print(wb.worksheets[1].cell(1, 21).value)\n"),
-            "19 engineering stress lower (MPa)\nTrue\ntime (µs)\n");
+  EXPECT_EQ(
+      ReadWithOpenpyxl(xlsx,
+                       "c = wb[\"curves\"]\n"
+                       "print(c.max_column, c.cell(1, 8).value)\n"
+                       "print(c.cell(70, 8).value < c.cell(70, 2).value < c.cell(70, 9).value)\n") +
+          ReadWithOpenpyxl(batch, "print(wb.worksheets[1].cell(1, 21).value)\n"),
+      "19 engineering stress lower (MPa)\nTrue\ntime (µs)\n");
 
   const std::string json = (dir.path() / "s.json").string();
   ASSERT_TRUE(WriteSummaryFile(json, t.summary, t.forces, t.flowStrains, t.uncertainty.get()));
-  const auto j = nlohmann::json::parse(Bytes(json)).at("uncertainty");
+  const auto j = nlohmann::json::parse(ReadBytes(json)).at("uncertainty");
   EXPECT_EQ(j.at("draws"), 300);
   EXPECT_EQ(j.at("seed"), kUncertaintySeed);
   EXPECT_EQ(j.at("inputs").at("bar_modulus_percent"), 2.0);
@@ -111,7 +96,7 @@ TEST(UncertaintyExport, BandColumnsWhileTheBandBelongsToTheResults) {
   EXPECT_FALSE(s.HasBand());
   EXPECT_EQ(CurvesCsv(s), plainCsv);
   ASSERT_TRUE(WriteTestWorkbook(xlsx, s));
-  EXPECT_EQ(Bytes(xlsx), plainXlsx);
+  EXPECT_EQ(ReadBytes(xlsx), plainXlsx);
 }
 
 }  // namespace

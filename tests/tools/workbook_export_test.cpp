@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "../record/test_files.h"
+#include "openpyxl.h"
 #include "tools/summary_file.h"
 
 namespace velk {
@@ -31,20 +32,7 @@ TestExport SmallTest(const std::string& name) {
   return t;
 }
 
-// Runs Debian's python3 with its openpyxl (the scripts install python3-openpyxl) on the workbook;
-// its stdout.
-std::string ReadWithOpenpyxl(const std::string& path, const std::string& script) {
-  const std::string cmd =
-      "/usr/bin/python3 -c 'import sys, openpyxl\nwb = openpyxl.load_workbook(sys.argv[1])\n" +
-      script + "' " + path + " 2>&1";
-  std::string out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return "popen failed";
-  char buf[512];
-  while (fgets(buf, sizeof buf, p) != nullptr) out += buf;
-  pclose(p);
-  return out;
-}
+using testing::ReadWithOpenpyxl;
 
 TEST(WorkbookExport, SheetsAndHeaderRowsWithUnits) {
   TempDir dir;
